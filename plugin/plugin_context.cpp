@@ -1,0 +1,33 @@
+#include "plugin/plugin_context.h"
+
+#include "platform/posix/posix_platform.h"
+
+namespace korvane {
+
+PluginContext::PluginContext()
+    : settings_(std::make_unique<IniFileSettings>("")),
+      files_(std::make_unique<DirectoryFileSearch>()),
+      messages_(std::make_unique<StderrMessageDialog>()) {
+  ContestServices services;
+  services.settings = settings_.get();
+  services.files = files_.get();
+  services.cabrillo = cabrillo_.get();
+  services.displayThread = displayThread_.get();
+  contest_ = std::make_unique<Contest>(services, display_);
+}
+
+PluginContext::~PluginContext() {
+  if (displayThread_) displayThread_->Stop();
+}
+
+PluginContext& Plugin() {
+  static PluginContext context;
+  return context;
+}
+
+namespace {
+// Built while the library loads, not at the host's first call.
+const bool kBuiltAtLoad = (Plugin(), true);
+}  // namespace
+
+}  // namespace korvane

@@ -1,0 +1,126 @@
+// korvane-replay: a stand-in for the host program. It loads libStats.so and drives it from a
+// session file, one host call per line, printing what each call returned.
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/replay/host_library.h"
+#include "tools/replay/session.h"
+#include "tools/replay/session_runner.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: korvane-replay [--out DIR] [--lib PATH] [--report-only] [SESSION]\n"
+    "  SESSION        session file, one host call per line (default: the bundled sample)\n"
+    "  --out DIR      folder the plug-in works in: journal, Plugins/KORVANE.ini, Cabrillo file\n"
+    "                 (default: a fresh temporary folder)\n"
+    "  --lib PATH     the plug-in library (default: libStats.so beside this program)\n"
+    "  --report-only  print only the reports of the results calls\n";
+
+struct Options {
+  std::string session = KORVANE_SAMPLE_SESSION;
+  std::string outDir;
+  std::string library;
+  bool reportsOnly = false;
+};
+
+bool ParseOptions(int argc, char** argv, Options* options) {
+  bool sessionGiven = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--out" && hasValue) {
+      options->outDir = argv[++i];
+    } else if (arg == "--lib" && hasValue) {
+      options->library = argv[++i];
+    } else if (arg == "--report-only") {
+      options->reportsOnly = true;
+    } else if (arg == "-h" || arg == "--help") {
+      std::cout << kUsage;
+      std::exit(0);
+    } else if (!arg.empty() && arg[0] != '-' && !sessionGiven) {
+      options->session = arg;
+      sessionGiven = true;
+    } else {
+      std::cerr << "korvane-replay: unexpected argument " << arg << "\n" << kUsage;
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string Absolute(const std::string& path) {
+  std::error_code error;
+  const auto absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace korvane::replay;
+  Options options;
+  if (!ParseOptions(argc, argv, &options)) return 2;
+
+  const std::string sessionPath = Absolute(options.session);
+  std::ifstream session(sessionPath, std::ios::binary);
+  if (!session) {
+    std::cerr << "korvane-replay: cannot read " << sessionPath << ": " << std::strerror(errno)
+              << "\n";
+    return 1;
+  }
+  const std::string libraryPath =
+      options.library.empty() ? ProgramFolder() + "libStats.so" : Absolute(options.library);
+
+  // The plug-in names its files relative to the current directory, the host's folder.
+  std::string workDir = options.outDir;
+  if (workDir.empty()) {
+    char pattern[] = "/tmp/korvane-replay-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) {
+      std::cerr << "korvane-replay: cannot make a temporary folder: " << std::strerror(errno) << "\n";
+      return 1;
+    }
+    workDir = pattern;
+  }
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(workDir) / "Plugins", error);
+  if (error || chdir(workDir.c_str()) != 0) {
+    std::cerr << "korvane-replay: cannot work in " << workDir << ": " << error.message() << "\n";
+    return 1;
+  }
+
+  HostLibrary library;
+  std::string loadError;
+  if (!library.Load(libraryPath, &loadError)) {
+    std::cerr << "korvane-replay: " << loadError << "\n";
+    return 1;
+  }
+
+  SessionRunner runner(library, std::cout);
+  runner.SetReportsOnly(options.reportsOnly);
+  std::string text;
+  int number = 0;
+  int bad = 0;
+  while (std::getline(session, text)) {
+    ++number;
+    SessionLine line;
+    std::string why;
+    if (!ParseSessionLine(text, number, &line, &why) || !runner.Run(line, &why)) {
+      std::cerr << sessionPath << ":" << number << ": " << why << " (line skipped)\n";
+      ++bad;
+    }
+  }
+  std::cout.flush();
+  std::cerr << "korvane-replay: " << number << " lines, " << bad << " skipped; files in "
+            << Absolute(workDir) << "\n";
+  return 0;
+}
