@@ -50,8 +50,9 @@ class Canvas {
   virtual ~Canvas() = default;
   // A solid fill of the rectangle; the surface's colours and modes stay as they are.
   virtual void FillRect(const Rect& rect, Color color) = 0;
-  // A one-pixel frame on the rectangle's edge: top and left in one colour, bottom and right in
-  // the other.
+  // A one-pixel frame on the rectangle's edge: the top row and left column, each less its last
+  // pixel, in `topLeft`; the right column and bottom row, whole, in `bottomRight` (so the
+  // top-right and bottom-left corners take `bottomRight`).
   virtual void Draw3dRect(const Rect& rect, Color topLeft, Color bottomRight) = 0;
   // The system's dotted XOR frame.
   virtual void DrawFocusRect(const Rect& rect) = 0;
