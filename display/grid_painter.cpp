@@ -1,6 +1,7 @@
 #include "display/grid_painter.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace korvane {
 
