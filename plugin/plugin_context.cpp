@@ -1,6 +1,6 @@
 #include "plugin/plugin_context.h"
 
-#include "cabrillo/cabrillo_export.h"
+#include "cabrillo/cabrillo_exporter.h"
 #include "platform/posix/pe_version.h"
 #include "platform/posix/posix_platform.h"
 
@@ -17,7 +17,7 @@ PluginContext::PluginContext()
   cabrilloServices.files = files_.get();
   cabrilloServices.versions = programVersion_.get();
   cabrilloServices.form = cabrilloForm_.get();
-  cabrillo_ = std::make_unique<CabrilloExport>(cabrilloServices, "");
+  cabrillo_ = std::make_unique<CabrilloFileExporter>(cabrilloServices, "");
   ContestServices services;
   services.settings = settings_.get();
   services.files = files_.get();

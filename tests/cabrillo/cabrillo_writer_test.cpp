@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "cabrillo/cabrillo_export.h"
+#include "cabrillo/cabrillo_exporter.h"
 #include "engine/info.h"
 #include "fakes.h"
 
@@ -211,13 +211,13 @@ CInfo Qso(const std::string& call, std::uint32_t kHz, const std::string& mode,
 }
 
 // Each results call collects the lines of the whole log afresh.
-TEST(CabrilloExport, EveryResultsCallWritesEachQsoOnce) {
+TEST(CabrilloFileExporter, EveryResultsCallWritesEachQsoOnce) {
   TempDir dir;
   testing::FakeSettings settings;
   testing::FakeForm form;
   FakeFileSearch files;
   FakeProgramVersion versions;
-  CabrilloExport exporter({&settings, &files, &versions, &form}, dir.path());
+  CabrilloFileExporter exporter({&settings, &files, &versions, &form}, dir.path());
   ASSERT_TRUE(exporter.OpenForm("DL1AAA"));
 
   const std::vector<CInfo> log = {Qso("K1ABC", 14085, "RTTY", "001", "012"),
@@ -237,13 +237,13 @@ TEST(CabrilloExport, EveryResultsCallWritesEachQsoOnce) {
   EXPECT_EQ(exporter.Data().m_qsoLines.size(), 3u);
 }
 
-TEST(CabrilloExport, CancelledFormEndsTheExport) {
+TEST(CabrilloFileExporter, CancelledFormEndsTheExport) {
   testing::FakeSettings settings;
   testing::FakeForm form;
   form.cancel = true;
   FakeFileSearch files;
   FakeProgramVersion versions;
-  CabrilloExport exporter({&settings, &files, &versions, &form}, "");
+  CabrilloFileExporter exporter({&settings, &files, &versions, &form}, "");
   EXPECT_FALSE(exporter.OpenForm("DL1AAA"));
 }
 

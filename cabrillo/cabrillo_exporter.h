@@ -1,5 +1,5 @@
-#ifndef KORVANE_CABRILLO_CABRILLO_EXPORT_H
-#define KORVANE_CABRILLO_CABRILLO_EXPORT_H
+#ifndef KORVANE_CABRILLO_CABRILLO_EXPORTER_H
+#define KORVANE_CABRILLO_CABRILLO_EXPORTER_H
 
 // The Cabrillo export as the engine drives it: the header form at an export session's start, the
 // file at each of its results calls.
@@ -21,11 +21,11 @@ struct CabrilloServices {
   CabrilloForm* form = nullptr;
 };
 
-class CabrilloExport : public CabrilloExporter {
+class CabrilloFileExporter : public CabrilloExporter {
  public:
   // Every service must be given. `workDir` is the contest's work folder (empty, or ending in a
   // separator): the log file and the host's program file are looked for there.
-  CabrilloExport(CabrilloServices services, std::string workDir);
+  CabrilloFileExporter(CabrilloServices services, std::string workDir);
 
   bool OpenForm(const std::string& ownCall) override;
   // Collects the QSO lines of the whole log afresh, so each results call writes every QSO once.
@@ -41,4 +41,4 @@ class CabrilloExport : public CabrilloExporter {
 
 }  // namespace korvane
 
-#endif  // KORVANE_CABRILLO_CABRILLO_EXPORT_H
+#endif  // KORVANE_CABRILLO_CABRILLO_EXPORTER_H

@@ -1,4 +1,4 @@
-#include "cabrillo/cabrillo_export.h"
+#include "cabrillo/cabrillo_exporter.h"
 
 #include <utility>
 
@@ -6,14 +6,14 @@
 
 namespace korvane {
 
-CabrilloExport::CabrilloExport(CabrilloServices services, std::string workDir)
+CabrilloFileExporter::CabrilloFileExporter(CabrilloServices services, std::string workDir)
     : services_(services), workDir_(std::move(workDir)) {}
 
-bool CabrilloExport::OpenForm(const std::string& ownCall) {
+bool CabrilloFileExporter::OpenForm(const std::string& ownCall) {
   return OpenCabrilloForm(data_, ownCall, *services_.settings, *services_.form) == 1;
 }
 
-std::string CabrilloExport::WriteLog(const std::vector<CInfo>& log, int claimedScore) {
+std::string CabrilloFileExporter::WriteLog(const std::vector<CInfo>& log, int claimedScore) {
   data_.m_qsoLines.clear();
   for (const CInfo& qso : log) {
     const char* mode = qso.m_mode == "RTTY" ? "RY" : "??";
