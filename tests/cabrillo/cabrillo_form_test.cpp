@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ struct Replacement {
   const char* name;
   std::string text, from, to, want;
 };
+void PrintTo(const Replacement& row, std::ostream* os) { *os << row.name; }
 
 class ReplaceAllTest : public ::testing::TestWithParam<Replacement> {};
 
@@ -55,6 +57,7 @@ struct BaseName {
   const char* name;
   std::string call, want;
 };
+void PrintTo(const BaseName& row, std::ostream* os) { *os << row.name; }
 
 class FileBaseNameTest : public ::testing::TestWithParam<BaseName> {};
 
@@ -243,6 +246,7 @@ struct ComboCase {
   std::vector<std::string> items;
   std::string text, want;
 };
+void PrintTo(const ComboCase& row, std::ostream* os) { *os << row.name; }
 
 class ComboOpeningTextTest : public ::testing::TestWithParam<ComboCase> {};
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 
 #include "fakes.h"
@@ -33,6 +34,7 @@ struct Session {
   const char* expectedLog;  // null: no Cabrillo file is written
   int messages;             // "Output" boxes shown
 };
+void PrintTo(const Session& row, std::ostream* os) { *os << row.name; }
 
 class CabrilloReplayTest : public ::testing::TestWithParam<Session> {};
 

@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 
 #include "cabrillo/cabrillo_exporter.h"
@@ -32,6 +33,7 @@ struct QsoLineCase {
   OleDate time;
   std::string want;
 };
+void PrintTo(const QsoLineCase& row, std::ostream* os) { *os << row.name; }
 
 class QsoLineTest : public ::testing::TestWithParam<QsoLineCase> {};
 
@@ -63,6 +65,7 @@ struct VersionCase {
   FileVersion version;
   std::string want;
 };
+void PrintTo(const VersionCase& row, std::ostream* os) { *os << row.name; }
 
 class HostVersionTextTest : public ::testing::TestWithParam<VersionCase> {};
 

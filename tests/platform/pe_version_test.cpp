@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace korvane {
@@ -23,6 +24,7 @@ struct ShippedProgram {
   std::uint32_t ms;
   std::uint32_t ls;
 };
+void PrintTo(const ShippedProgram& row, std::ostream* os) { *os << row.name; }
 
 class ShippedProgramTest : public ::testing::TestWithParam<ShippedProgram> {};
 
@@ -46,6 +48,7 @@ struct NoVersion {
   const char* name;
   std::string bytes;
 };
+void PrintTo(const NoVersion& row, std::ostream* os) { *os << row.name; }
 
 class NoVersionTest : public ::testing::TestWithParam<NoVersion> {};
 
