@@ -1,5 +1,7 @@
 #include "plugin/plugin_context.h"
 
+#include "cabrillo/cabrillo_exporter.h"
+#include "platform/posix/pe_version.h"
 #include "platform/posix/posix_platform.h"
 
 namespace korvane {
@@ -7,7 +9,15 @@ namespace korvane {
 PluginContext::PluginContext()
     : settings_(std::make_unique<IniFileSettings>("")),
       files_(std::make_unique<DirectoryFileSearch>()),
-      messages_(std::make_unique<StderrMessageDialog>()) {
+      messages_(std::make_unique<StderrMessageDialog>()),
+      programVersion_(std::make_unique<PeProgramVersion>()),
+      cabrilloForm_(std::make_unique<HeadlessCabrilloForm>()) {
+  CabrilloServices cabrilloServices;
+  cabrilloServices.settings = settings_.get();
+  cabrilloServices.files = files_.get();
+  cabrilloServices.versions = programVersion_.get();
+  cabrilloServices.form = cabrilloForm_.get();
+  cabrillo_ = std::make_unique<CabrilloFileExporter>(cabrilloServices, "");
   ContestServices services;
   services.settings = settings_.get();
   services.files = files_.get();

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "cabrillo/cabrillo_form.h"
 #include "display/display_state.h"
 #include "engine/contest.h"
 #include "platform/platform.h"
@@ -29,6 +30,7 @@ class PluginContext {
   std::unique_ptr<FileSearch> files_;
   std::unique_ptr<MessageDialog> messages_;
   std::unique_ptr<ProgramVersion> programVersion_;
+  std::unique_ptr<CabrilloForm> cabrilloForm_;
   std::unique_ptr<CabrilloExporter> cabrillo_;
   std::unique_ptr<DisplayThread> displayThread_;
   DisplayState display_;

@@ -6,6 +6,7 @@
 //   reset call=DL1AAA prefix=DL cont=EU start=2020-03-14 end=2020-03-15 [export=1] [host=DIR/]
 //   add call=K1ABC time=2020-03-14T12:00 freq=14085000 band=20m nrs=001 nrr=012 prefix=K cont=NA
 //   check call=K1ABC band=20m prefix=K cont=NA
+//   form name="Anna Beispiel" soapbox="line 1\r\nline 2"   (the Cabrillo header form; form_fields.h)
 //
 // A value may be quoted ("a b", with \" \\ \r \n \t and \xHH escapes); @null stands for a null
 // pointer. Blank lines and lines starting with # are skipped.

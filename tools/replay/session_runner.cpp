@@ -5,6 +5,7 @@
 #include <set>
 
 #include "platform/text_file.h"
+#include "tools/replay/form_fields.h"
 
 namespace korvane::replay {
 namespace {
@@ -72,6 +73,12 @@ bool SessionRunner::Run(const SessionLine& line, std::string* error) {
   if (verb == "add") return RunQso(line, true, error);
   if (verb == "remove") return RunQso(line, false, error);
   if (verb == "check") return RunCheck(line, error);
+  if (verb == "form") {
+    std::string said;
+    if (!RunFormLine(line, &said, error)) return false;
+    Say(said);
+    return true;
+  }
   if (!line.fields.empty() && verb != "hostversion") {
     *error = verb + " takes no key=value fields";
     return false;
