@@ -72,6 +72,7 @@ bool SessionRunner::Run(const SessionLine& line, std::string* error) {
   if (verb == "add") return RunQso(line, true, error);
   if (verb == "remove") return RunQso(line, false, error);
   if (verb == "check") return RunCheck(line, error);
+  if (verb == "display") return display_.Run(line, out_, reportsOnly_, error);
   if (!line.fields.empty() && verb != "hostversion") {
     *error = verb + " takes no key=value fields";
     return false;
