@@ -55,14 +55,14 @@ bool SetupController::RunCycle() {
   Contest& contest = *services_.contest;
 
   for (WindowKind kind : {WindowKind::kGrid, WindowKind::kCallArea, WindowKind::kChecklists}) {
-    int& open = StateOf(kind);
-    if (open != 1) continue;
+    int& chosen = StateOf(kind);
+    if (chosen != 1) continue;
     if (!IsOpen(kind)) Open(kind);
     const DisplayWindow* window = WindowOf(kind);
     if (window == nullptr || window->IsVisible()) continue;
     // Closed by the user. The box is cleared too, so it never claims a window that is gone.
     Forget(kind);
-    open = 0;
+    chosen = 0;
     services_.settings->Write(WindowStateKey(kind), "0");
     services_.view->PushStates(states_);
   }

@@ -95,7 +95,7 @@ class SetupController {
   void ToggleOnTop();
   // Closes the open windows as the display thread stops: grid, call area, checklists.
   void CloseWindows();
-  // WM_DISPLAY_REFRESH: one live cycle.
+  // WM_DISPLAY_REFRESH: one live cycle (live_cycle.cpp). Every end re-arms the call check.
   void OnDisplayRefresh();
 
   const SetupStates& States() const { return states_; }
