@@ -79,6 +79,7 @@ bool SessionRunner::Run(const SessionLine& line, std::string* error) {
     Say(said);
     return true;
   }
+  if (verb == "display") return display_.Run(line, out_, reportsOnly_, error);
   if (!line.fields.empty() && verb != "hostversion") {
     *error = verb + " takes no key=value fields";
     return false;

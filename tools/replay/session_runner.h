@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "tools/replay/display_lines.h"
 #include "tools/replay/host_library.h"
 #include "tools/replay/session.h"
 
@@ -12,7 +13,8 @@ namespace korvane::replay {
 // Carries out session lines as host calls and writes what each call returned.
 class SessionRunner {
  public:
-  SessionRunner(const HostLibrary& library, std::ostream& out) : library_(library), out_(out) {}
+  SessionRunner(const HostLibrary& library, std::ostream& out)
+      : library_(library), out_(out), display_(library) {}
 
   // False with `error` when the line names an unknown verb or field or a bad value; nothing is
   // called then.
@@ -33,6 +35,7 @@ class SessionRunner {
   std::string ownCall_;
   std::string lastReport_;
   bool reportsOnly_ = false;
+  DisplayLines display_;
 };
 
 }  // namespace korvane::replay
