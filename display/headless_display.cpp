@@ -1,7 +1,10 @@
 #include "display/headless_display.h"
 
+#include <map>
 #include <mutex>
 
+#include "display/grid_painter.h"
+#include "display/recording_canvas.h"
 #include "engine/format.h"
 
 namespace korvane {
@@ -109,6 +112,29 @@ int HeadlessDisplay::Pump() {
   return ran;
 }
 
+namespace {
+// The grid control of a worked-bands window at its template size, in pixels.
+constexpr Rect kHeadlessGridItem{0, 0, 400, 205};
+
+std::string PaintedRows(const RecordingCanvas& canvas) {
+  Rect highlight;
+  std::map<int, std::string> rows;  // by height on the grid
+  for (const CanvasCommand& command : canvas.Commands()) {
+    if (command.kind == CanvasCommand::Kind::kFillRect && command.color == kBandHighlight) {
+      highlight = command.rect;
+    }
+    if (command.kind != CanvasCommand::Kind::kTextAt) continue;
+    std::string& row = rows[command.y];
+    row += (row.empty() ? "" : " | ") + command.text;
+  }
+  std::string out;
+  for (const auto& [y, row] : rows) {
+    out += (y >= highlight.top && y < highlight.bottom ? " >" : "  ") + row + "\n";
+  }
+  return out.empty() ? "  background only\n" : out;
+}
+}  // namespace
+
 std::string HeadlessDisplay::Print() {
   if (setup_ == nullptr) return "display not running\n";
   const SetupStates& boxes = view_->boxes;
@@ -121,22 +147,16 @@ std::string HeadlessDisplay::Print() {
 
   if (auto* grid = static_cast<PlainGridWindow*>(setup_->Grid())) {
     AppendFormat(out, "grid \"%s\"\n", grid->title.c_str());
-    if (!state_.currentCall.empty()) {
-      AppendFormat(out, "  Band | Mode | %s | Time | NR\n", state_.currentCall.c_str());
+    // What the grid paints, one line per painted row, the tuned band's row marked with ">".
+    // Painting list mode sorts the band's list in place, as the window does.
+    RecordingCanvas canvas;
+    {
       std::lock_guard<std::mutex> hold(contest_.Mutex());
-      for (const auto& row : contest_.Tables().callInfoRows) {
-        std::string line = " ";
-        for (size_t text = 0; text < 4; ++text) {
-          line += text == 0 ? " " : " | ";
-          if (text < row.size()) line += row[text];
-        }
-        out += line + "\n";
-      }
-    } else if (band < 0) {
-      out += "  background only\n";
-    } else {
-      out += "  list mode\n";
+      ContestTables& tables = contest_.Tables();
+      PaintGrid(canvas, kHeadlessGridItem, state_.currentCall, band, tables.callInfoRows,
+                tables.workedMults);
     }
+    out += PaintedRows(canvas);
   }
 
   if (auto* areas = static_cast<PlainCallAreaWindow*>(setup_->CallArea())) {
