@@ -370,6 +370,7 @@ ContestLog ParseAdif(const std::string& text) {
   }
   std::map<std::string, std::string> fields;
   int recordLine = 0;
+  bool broken = false;  // a field of this record could not be read
   while (true) {
     const std::size_t open = text.find('<', pos);
     if (open == std::string::npos) break;
@@ -388,7 +389,9 @@ ContestLog ParseAdif(const std::string& text) {
         LogQso qso;
         qso.line = recordLine != 0 ? recordLine : tagLine;
         std::string error;
-        if (fields.empty()) {
+        if (broken) {
+          // Already reported where its field went wrong.
+        } else if (fields.empty()) {
           log.problems.push_back({tagLine, "empty record"});
         } else if (BuildAdifQso(fields, &qso, &error)) {
           log.qsos.push_back(qso);
@@ -397,6 +400,7 @@ ContestLog ParseAdif(const std::string& text) {
         }
         fields.clear();
         recordLine = 0;
+        broken = false;
       } else if (name != "EOH") {
         log.problems.push_back({tagLine, "tag <" + tag + "> without a length"});
       }
@@ -404,7 +408,10 @@ ContestLog ParseAdif(const std::string& text) {
     }
     const std::string lengthText = tag.substr(colon + 1, tag.find(':', colon + 1) - colon - 1);
     if (!AllDigits(lengthText) || lengthText.size() > 7) {
-      log.problems.push_back({tagLine, "field " + name + " with a bad length '" + lengthText + "'"});
+      log.problems.push_back({tagLine, "field " + name + " with a bad length '" + lengthText +
+                                           "' (record skipped)"});
+      if (recordLine == 0) recordLine = tagLine;
+      broken = true;
       continue;
     }
     const std::size_t length = std::stoul(lengthText);
@@ -417,7 +424,7 @@ ContestLog ParseAdif(const std::string& text) {
     fields[name] = text.substr(pos, length);
     pos += length;
   }
-  if (!fields.empty()) {
+  if (!fields.empty() && !broken) {
     log.problems.push_back({recordLine, "last record has no <EOR> (record skipped)"});
   }
   return log;

@@ -297,8 +297,8 @@ LogRunResult RunLogSession(const HostLibrary& library, const ContestLog& log,
   }
   const int malformed = static_cast<int>(log.problems.size());
   err << "korvane-replay: " << path << ": " << result.read << " QSOs read, " << result.stored
-      << " stored, " << result.rejected << " rejected, " << malformed + log.skippedXQso
-      << " lines skipped (" << log.skippedXQso << " X-QSO, " << malformed << " malformed)\n";
+      << " stored, " << result.rejected << " rejected; skipped " << log.skippedXQso
+      << " X-QSO and " << malformed << " malformed\n";
   return result;
 }
 

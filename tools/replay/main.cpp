@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
         run.report.back() != '\n') {
       std::cout << "\n";
     }
-    std::cerr << "korvane-replay: files in " << Absolute(workDir) << "\n";
+    if (run.exitCode == 0) std::cerr << "korvane-replay: files in " << Absolute(workDir) << "\n";
     return run.exitCode;
   }
 
