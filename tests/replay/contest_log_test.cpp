@@ -81,6 +81,7 @@ struct QsoCase {
   const char* line;  // after "QSO: "
   const char* parsed;
 };
+void PrintTo(const QsoCase& row, std::ostream* out) { *out << row.name; }
 
 class CabrilloQsoTest : public testing::TestWithParam<QsoCase> {};
 
@@ -119,6 +120,7 @@ struct MalformedCase {
   const char* line;
   const char* problem;
 };
+void PrintTo(const MalformedCase& row, std::ostream* out) { *out << row.name; }
 
 class CabrilloMalformedTest : public testing::TestWithParam<MalformedCase> {};
 
@@ -248,6 +250,7 @@ struct FormatCase {
   const char* text;
   LogFormat format;
 };
+void PrintTo(const FormatCase& row, std::ostream* out) { *out << row.name; }
 
 class DetectTest : public testing::TestWithParam<FormatCase> {};
 

@@ -24,6 +24,7 @@ struct CallCase {
   const char* continent;
   const char* area;
 };
+void PrintTo(const CallCase& row, std::ostream* out) { *out << row.name; }
 
 class ResolveTest : public testing::TestWithParam<CallCase> {};
 
@@ -82,6 +83,7 @@ struct BrokenCase {
   const char* text;
   const char* error;
 };
+void PrintTo(const BrokenCase& row, std::ostream* out) { *out << row.name; }
 
 class BrokenCountryFileTest : public testing::TestWithParam<BrokenCase> {};
 

@@ -73,6 +73,7 @@ struct OptionCase {
   OptionTaken taken;
   const char* error;
 };
+void PrintTo(const OptionCase& row, std::ostream* out) { *out << row.name; }
 
 class LogOptionTest : public testing::TestWithParam<OptionCase> {};
 
