@@ -260,6 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, DetectTest,
     testing::Values(
         FormatCase{"Cabrillo", "\r\nSTART-OF-LOG: 3.0\r\nQSO: 1\r\n", LogFormat::kCabrillo},
+        FormatCase{"CabrilloWithTagsInItsSoapbox", "START-OF-LOG: 3.0\nSOAPBOX: <EOR>\n",
+                   LogFormat::kCabrillo},
         FormatCase{"CabrilloWithoutStart", "CALLSIGN: DL1AAA\nqso: 14085 RY\n",
                    LogFormat::kCabrillo},
         FormatCase{"AdifWithHeader", "exported\n<eoh>\n", LogFormat::kAdif},

@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         CallCase{"PortableHawaii", "KH6/K1ABC", true, "KH6", "OC", "KH6"},
         CallCase{"AreaDigitSuffix", "K1ABC/4", true, "K", "NA", "K4ABC"},
         CallCase{"AreaDigitMovesEntity", "UA1ABC/9", true, "UA9", "AS", "UA9ABC"},
+        CallCase{"PartNamingNoEntity", "DL1ABC/X", true, "DL", "EU", "DL1ABC/X"},
         CallCase{"MaritimeMobile", "K1ABC/MM", false, "", "", "K1ABC/MM"},
         CallCase{"AeronauticalMobile", "DL1ABC/AM", false, "", "", "DL1ABC/AM"},
         CallCase{"NoMatch", "Q1ABC", false, "", "", "Q1ABC"},

@@ -281,12 +281,12 @@ std::string ContestLog::Header(const std::string& tag) const {
 
 LogFormat DetectLogFormat(const std::string& text) {
   const std::string start = Trim(text.substr(0, 4096));
+  if (StartsWithNoCase(start, "START-OF-LOG:")) return LogFormat::kCabrillo;
   const std::string lower = Lower(text);
   if ((!start.empty() && start[0] == '<') || lower.find("<eoh>") != std::string::npos ||
       lower.find("<eor>") != std::string::npos) {
     return LogFormat::kAdif;
   }
-  if (StartsWithNoCase(start, "START-OF-LOG:")) return LogFormat::kCabrillo;
   for (const std::string& line : SplitLines(text)) {
     if (StartsWithNoCase(line, "QSO:")) return LogFormat::kCabrillo;
   }

@@ -163,9 +163,15 @@ Resolution CountryFile::Resolve(const std::string& rawCall) const {
     } else {
       // VE3/DL1ABC and DL1ABC/VE3: the shorter part is the prefix the station works under, and
       // its digit, not the home call's, is the call area.
-      const std::string& prefix = parts[1].size() < parts[0].size() ? parts[1] : parts[0];
+      const bool last = parts[1].size() < parts[0].size();
+      const std::string& prefix = last ? parts[1] : parts[0];
       entry = Longest(prefix);
       result.area = prefix;
+      if (entry == nullptr) {
+        // A part that names no entity (DL1ABC/X) leaves the station where its home call is.
+        result.area = call;
+        entry = Longest(last ? parts[0] : parts[1]);
+      }
     }
   }
   if (entry == nullptr) return result;

@@ -76,6 +76,8 @@ OleDate DayOf(const std::string& text) {
   return date;
 }
 
+OptionTaken TakeOption(int argc, char** argv, int* i, LogOptions* options, std::string* error);
+
 const char* CheckMeaning(int code) {
   switch (code) {
     case 0: return "dupe";
@@ -102,6 +104,14 @@ const char kLogOptionsUsage[] =
     "  --verdicts         print each QSO's check result and whether it was stored\n";
 
 OptionTaken TakeLogOption(int argc, char** argv, int* i, LogOptions* options, std::string* error) {
+  const OptionTaken taken = TakeOption(argc, argv, i, options, error);
+  if (taken == OptionTaken::kYes) options->given = true;
+  return taken;
+}
+
+namespace {
+
+OptionTaken TakeOption(int argc, char** argv, int* i, LogOptions* options, std::string* error) {
   const std::string arg = argv[*i];
   if (arg == "--all-entities") {
     options->withStarred = true;
@@ -150,6 +160,8 @@ OptionTaken TakeLogOption(int argc, char** argv, int* i, LogOptions* options, st
   }
   return OptionTaken::kYes;
 }
+
+}  // namespace
 
 std::vector<std::pair<std::string, std::string>> FormVariables(const ContestLog& log,
                                                                const LogOptions& options) {

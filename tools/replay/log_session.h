@@ -26,6 +26,7 @@ struct LogOptions {
   std::string ownCall;       // instead of the log's
   std::string start, end;    // contest period as yyyy-mm-dd, instead of the QSOs' first and last day
   std::vector<std::pair<std::string, std::string>> form;  // header form boxes given by option
+  bool given = false;        // any of these was on the command line
 };
 
 extern const char kLogOptionsUsage[];

@@ -93,6 +93,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   const LogFormat format = DetectLogFormat(content);
+  if (format == LogFormat::kSession && logOptions.given) {
+    std::cerr << "korvane-replay: " << sessionPath
+              << " is a session file: the log options do not apply to it\n";
+  }
   CountryFile countries;
   if (format != LogFormat::kSession) {
     // Named before the change into the work folder.
