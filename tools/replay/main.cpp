@@ -8,9 +8,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,10 +30,9 @@ constexpr char kUsage[] =
     "  --lib PATH     the plug-in library (default: libStats.so beside this program)\n"
     "  --report-only  print only the reports of the results calls\n";
 
-korvane::replay::LogOptions logOptions;
-
 struct Options {
   std::string session = KORVANE_SAMPLE_SESSION;
+  korvane::replay::LogOptions log;  // for Cabrillo and ADIF logs
   std::string outDir;
   std::string library;
   bool reportsOnly = false;
@@ -44,7 +42,7 @@ bool ParseOptions(int argc, char** argv, Options* options) {
   bool sessionGiven = false;
   for (int i = 1; i < argc; ++i) {
     std::string why;
-    const auto taken = korvane::replay::TakeLogOption(argc, argv, &i, &logOptions, &why);
+    const auto taken = korvane::replay::TakeLogOption(argc, argv, &i, &options->log, &why);
     if (taken == korvane::replay::OptionTaken::kBad) {
       std::cerr << "korvane-replay: " << why << "\n";
       return false;
@@ -84,6 +82,7 @@ int main(int argc, char** argv) {
   using namespace korvane::replay;
   Options options;
   if (!ParseOptions(argc, argv, &options)) return 2;
+  LogOptions& logOptions = options.log;
 
   const std::string sessionPath = Absolute(options.session);
   std::string content;
