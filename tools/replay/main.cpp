@@ -1,5 +1,6 @@
 // korvane-replay: a stand-in for the host program. It loads libStats.so and drives it from a
-// session file, one host call per line, printing what each call returned.
+// session file, one host call per line, printing what each call returned, or scores a Cabrillo
+// or ADIF log as the host would have while it was being logged.
 
 #include <stdlib.h>
 #include <unistd.h>
@@ -7,20 +8,23 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "tools/replay/contest_log.h"
 #include "tools/replay/host_library.h"
+#include "tools/replay/log_session.h"
 #include "tools/replay/session.h"
 #include "tools/replay/session_runner.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "usage: korvane-replay [--out DIR] [--lib PATH] [--report-only] [SESSION]\n"
+    "usage: korvane-replay [--out DIR] [--lib PATH] [--report-only] [options] [SESSION | LOG]\n"
     "  SESSION        session file, one host call per line (default: the bundled sample)\n"
+    "  LOG            Cabrillo or ADIF log, told apart by content: prints the report on stdout\n"
     "  --out DIR      folder the plug-in works in: journal, Plugins/KORVANE.ini, Cabrillo file\n"
     "                 (default: a fresh temporary folder)\n"
     "  --lib PATH     the plug-in library (default: libStats.so beside this program)\n"
@@ -28,6 +32,7 @@ constexpr char kUsage[] =
 
 struct Options {
   std::string session = KORVANE_SAMPLE_SESSION;
+  korvane::replay::LogOptions log;  // for Cabrillo and ADIF logs
   std::string outDir;
   std::string library;
   bool reportsOnly = false;
@@ -36,6 +41,13 @@ struct Options {
 bool ParseOptions(int argc, char** argv, Options* options) {
   bool sessionGiven = false;
   for (int i = 1; i < argc; ++i) {
+    std::string why;
+    const auto taken = korvane::replay::TakeLogOption(argc, argv, &i, &options->log, &why);
+    if (taken == korvane::replay::OptionTaken::kBad) {
+      std::cerr << "korvane-replay: " << why << "\n";
+      return false;
+    }
+    if (taken == korvane::replay::OptionTaken::kYes) continue;
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
     if (arg == "--out" && hasValue) {
@@ -45,7 +57,7 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     } else if (arg == "--report-only") {
       options->reportsOnly = true;
     } else if (arg == "-h" || arg == "--help") {
-      std::cout << kUsage;
+      std::cout << kUsage << korvane::replay::kLogOptionsUsage;
       std::exit(0);
     } else if (!arg.empty() && arg[0] != '-' && !sessionGiven) {
       options->session = arg;
@@ -70,13 +82,32 @@ int main(int argc, char** argv) {
   using namespace korvane::replay;
   Options options;
   if (!ParseOptions(argc, argv, &options)) return 2;
+  LogOptions& logOptions = options.log;
 
   const std::string sessionPath = Absolute(options.session);
-  std::ifstream session(sessionPath, std::ios::binary);
-  if (!session) {
-    std::cerr << "korvane-replay: cannot read " << sessionPath << ": " << std::strerror(errno)
-              << "\n";
+  std::string content;
+  std::string readError;
+  if (!ReadLogFile(sessionPath, &content, &readError)) {
+    std::cerr << "korvane-replay: " << readError << "\n";
     return 1;
+  }
+  const LogFormat format = DetectLogFormat(content);
+  if (format == LogFormat::kSession && logOptions.given) {
+    std::cerr << "korvane-replay: " << sessionPath
+              << " is a session file: the log options do not apply to it\n";
+  }
+  CountryFile countries;
+  if (format != LogFormat::kSession) {
+    // Named before the change into the work folder.
+    logOptions.countryFile = Absolute(logOptions.countryFile);
+    if (!logOptions.htmlPath.empty()) logOptions.htmlPath = Absolute(logOptions.htmlPath);
+    std::string countryText;
+    if (!ReadLogFile(logOptions.countryFile, &countryText, &readError) ||
+        !countries.Parse(countryText, logOptions.withStarred, &readError)) {
+      std::cerr << "korvane-replay: country file: " << readError
+                << " (install hamradio-files or give --cty FILE)\n";
+      return 1;
+    }
   }
   const std::string libraryPath =
       options.library.empty() ? ProgramFolder() + "libStats.so" : Absolute(options.library);
@@ -105,6 +136,21 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  if (format != LogFormat::kSession) {
+    const ContestLog log =
+        format == LogFormat::kAdif ? ParseAdif(content) : ParseCabrillo(content);
+    const LogRunResult run =
+        RunLogSession(library, log, countries, logOptions, sessionPath, std::cout, std::cerr);
+    // Piped, the report stays byte for byte; on a terminal the prompt gets a line of its own.
+    if (logOptions.htmlPath.empty() && isatty(STDOUT_FILENO) && !run.report.empty() &&
+        run.report.back() != '\n') {
+      std::cout << "\n";
+    }
+    if (run.exitCode == 0) std::cerr << "korvane-replay: files in " << Absolute(workDir) << "\n";
+    return run.exitCode;
+  }
+
+  std::istringstream session(content);
   SessionRunner runner(library, std::cout);
   runner.SetReportsOnly(options.reportsOnly);
   std::string text;
