@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libbenchmark-dev hamradio-files)
-[ "${1:-}" = "--build-only" ] && packages=(cmake g++ make)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev hamradio-files chromium)
+[ "${1:-}" = "--build-only" ] && packages=(cmake g++ make hamradio-files)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -188,6 +188,18 @@ TEST_F(ReplayToolTest, HtmlReportGoesToItsFile) {
   EXPECT_NE(html.find("<center>108 * (8 + 2 + 1 + 1 + 0 ) = 1296</center>"), std::string::npos);
 }
 
+TEST_F(ReplayToolTest, CabrilloExportWritesTheLogWithHeaderFromLogAndOptions) {
+  ASSERT_EQ(Run("--cabrillo --form \"CLUB=Bonn Contest Group\" "
+                "--form \"SOAPBOX=$(printf 'First line\\r\\nSecond line')\" " +
+                Data("small.log")),
+            0)
+      << err_;
+  EXPECT_EQ(File(dir_ + "/work/DL1AAA.log"), File(Data("small-cabrillo-expected.log")));
+  // An export session's report has no rate block; the box tells where the file went.
+  EXPECT_EQ(out_.find("Hourly"), std::string::npos);
+  EXPECT_NE(err_.find("[Output] File produced: DL1AAA.log\n"), std::string::npos) << err_;
+}
+
 TEST_F(ReplayToolTest, OptionsGiveOwnCallAndPeriod) {
   ASSERT_EQ(Run("--call OK1ZZ --start 2020-03-13 --end 2020-03-15 " + Data("small.log")), 0)
       << err_;
