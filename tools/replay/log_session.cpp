@@ -1,3 +1,4 @@
+#include "tools/replay/text_util.h"
 #include "tools/replay/log_session.h"
 
 #include <stdlib.h>
@@ -77,17 +78,6 @@ OleDate DayOf(const std::string& text) {
 }
 
 OptionTaken TakeOption(int argc, char** argv, int* i, LogOptions* options, std::string* error);
-
-const char* CheckMeaning(int code) {
-  switch (code) {
-    case 0: return "dupe";
-    case 1: return "valid";
-    case 2: return "new multiplier";
-    case 3: return "new call area";
-    case 4: return "breaks the rules";
-    default: return "?";
-  }
-}
 
 }  // namespace
 

@@ -1,3 +1,4 @@
+#include "tools/replay/text_util.h"
 #include "tools/replay/session_runner.h"
 
 #include <cstdlib>
@@ -47,17 +48,6 @@ bool DateField(const SessionLine& line, const char* key, const std::string& fall
     return false;
   }
   return true;
-}
-
-const char* CheckMeaning(int code) {
-  switch (code) {
-    case 0: return "dupe";
-    case 1: return "valid";
-    case 2: return "new multiplier";
-    case 3: return "new call area";
-    case 4: return "breaks the rules";
-    default: return "?";
-  }
 }
 
 }  // namespace
