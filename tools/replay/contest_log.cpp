@@ -1,5 +1,5 @@
-#include "tools/replay/text_util.h"
 #include "tools/replay/contest_log.h"
+#include "tools/replay/text_util.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,5 +1,5 @@
-#include "tools/replay/text_util.h"
 #include "tools/replay/country_file.h"
+#include "tools/replay/text_util.h"
 
 #include <algorithm>
 #include <cctype>

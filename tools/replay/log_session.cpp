@@ -1,5 +1,5 @@
-#include "tools/replay/text_util.h"
 #include "tools/replay/log_session.h"
+#include "tools/replay/text_util.h"
 
 #include <stdlib.h>
 #include <unistd.h>

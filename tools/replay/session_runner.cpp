@@ -1,4 +1,3 @@
-#include "tools/replay/text_util.h"
 #include "tools/replay/session_runner.h"
 
 #include <cstdlib>
@@ -7,6 +6,7 @@
 
 #include "platform/text_file.h"
 #include "tools/replay/form_fields.h"
+#include "tools/replay/text_util.h"
 
 namespace korvane::replay {
 namespace {
