@@ -4,71 +4,18 @@
 // Fakes of the platform seam and a fixture with a fresh Contest working in a temporary folder.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
-#include <optional>
-#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "../support/files.h"
 #include "display/display_state.h"
 #include "engine/contest.h"
 #include "engine/ole_date.h"
 
 namespace korvane::testing {
-
-// Names parameterised cases after the `name` of their row.
-template <class Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& row) {
-  return row.param.name;
-}
-
-class TempDir {
- public:
-  TempDir() {
-    char pattern[] = "/tmp/korvane-test-XXXXXX";
-    path_ = mkdtemp(pattern) != nullptr ? pattern : "";
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  // The folder with a trailing separator.
-  std::string Slash() const { return path_ + "/"; }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-inline std::optional<std::string> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-inline std::vector<std::string> FolderEntries(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 inline OleDate At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
   return OleDate{MakeOleDate(year, month, day, hour, minute, second), DateStatus::kValid};

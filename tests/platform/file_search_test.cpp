@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../engine/engine_support.h"
+#include "../support/files.h"
 #include "platform/posix/posix_platform.h"
 #include "platform/text_file.h"
 

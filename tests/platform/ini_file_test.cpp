@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "../engine/engine_support.h"
+#include "../support/files.h"
 #include "platform/posix/posix_platform.h"
 
 namespace korvane::testing {

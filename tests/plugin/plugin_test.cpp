@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "../engine/engine_support.h"
+#include "../support/files.h"
 #include "engine/ole_date.h"
 #include "plugin/korvane_stats.h"
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "../engine/engine_support.h"
+#include "../support/files.h"
 
 namespace korvane::testing {
 namespace {
