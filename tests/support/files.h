@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,8 @@ class TempDir {
  public:
   TempDir() {
     char pattern[] = "/tmp/korvane-test-XXXXXX";
-    path_ = mkdtemp(pattern) != nullptr ? pattern : "";
+    if (mkdtemp(pattern) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+    path_ = pattern;
   }
   ~TempDir() {
     std::error_code ignored;
