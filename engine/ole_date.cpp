@@ -45,6 +45,8 @@ bool SplitOleDate(double value, DateFields* out) {
   // the magnitude of the fraction, also for dates before 30 December 1899.
   const double rounded = value + (value > 0.0 ? kHalfSecond : -kHalfSecond);
   const double whole = std::trunc(rounded);
+  // The last half second of 31 December 9999 would round into a year the class cannot hold.
+  if (whole > std::trunc(kMaxDate) || whole < kMinDate) return false;
   const long days = static_cast<long>(whole);
   long seconds = static_cast<long>(std::fabs(rounded - whole) * 86400.0);
   if (seconds >= 86400) seconds = 86399;

@@ -69,13 +69,21 @@ ScoreTally TallyScore(ContestTables& tables, const std::vector<std::string>* jou
   // An empty log has no last band; "30m" matches none.
   const std::string lastBand = log.empty() ? std::string("30m") : log.back().m_band;
 
+  // "20m" and "20M" share a slot: its lists are emptied once and hold what both names worked.
+  bool slotRebuilt[kBandSlots] = {};
+
   for (const std::string& band : tables.seenBands) {
     BandTally row;
     row.band = band;
     // Every stored band is a contest band in some letter case.
     int slot = BandSlotExact(band);
     if (slot < 0) slot = BandSlotAnyCase(band);
-    if (slot >= 0) {
+    const bool merging = slot >= 0 && slotRebuilt[slot];
+    const auto addToSlot = [merging](std::vector<std::string>& list, const std::string& text) {
+      if (!merging || !Contains(list, text)) list.push_back(text);
+    };
+    if (slot >= 0 && !merging) {
+      slotRebuilt[slot] = true;
       tables.workedMults[slot].clear();
       for (const AreaCountry& country : kAreaCountries) (tables.*country.worked)[slot].clear();
     }
@@ -110,7 +118,7 @@ ScoreTally TallyScore(ContestTables& tables, const std::vector<std::string>* jou
       }
       if (!Contains(prefixes, record.m_prefix)) {
         prefixes.push_back(record.m_prefix);
-        if (slot >= 0) tables.workedMults[slot].push_back(record.m_prefix);
+        if (slot >= 0) addToSlot(tables.workedMults[slot], record.m_prefix);
         ++row.dxcc;
       }
       for (int c = 0; c < 4; ++c) {
@@ -122,8 +130,8 @@ ScoreTally TallyScore(ContestTables& tables, const std::vector<std::string>* jou
           digits[c].push_back(digit);
           const std::string label = std::string(country.label) + digit;
           if (slot >= 0) {
-            tables.workedMults[slot].push_back(label);
-            (tables.*country.worked)[slot].push_back(label);
+            addToSlot(tables.workedMults[slot], label);
+            addToSlot((tables.*country.worked)[slot], label);
           }
           ++(row.*country.counter);
         }

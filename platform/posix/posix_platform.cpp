@@ -45,7 +45,9 @@ void IniFileSettings::Write(const std::string& key, const std::string& value) {
 std::vector<std::string> DirectoryFileSearch::Find(const std::string& mask) {
   std::vector<std::string> names;
   const std::size_t slash = mask.find_last_of("/\\");
-  const std::string folder = slash == std::string::npos ? "." : mask.substr(0, slash + 1);
+  // A host folder written the Windows way ("Telk\") names the same folder here.
+  std::string folder = slash == std::string::npos ? "." : mask.substr(0, slash + 1);
+  std::replace(folder.begin(), folder.end(), '\\', '/');
   const std::string pattern = slash == std::string::npos ? mask : mask.substr(slash + 1);
   std::error_code error;
   std::filesystem::directory_iterator it(folder.empty() ? "." : folder, error);
