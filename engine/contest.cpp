@@ -217,7 +217,7 @@ int Contest::RemoveData(const QsoArgs& args) {
       const std::string time = FormatOleDate(args.time, kJournalTimeFormat);
       std::vector<std::string> kept;
       for (std::string& line : survivors) {
-        if (!JournalLineNamesQso(line, call, time)) kept.push_back(std::move(line));
+        if (!JournalLineNamesQso(line, JournalText(call), time)) kept.push_back(std::move(line));
       }
       survivors.swap(kept);
     }

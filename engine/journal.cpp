@@ -2,13 +2,21 @@
 
 namespace korvane {
 
+std::string JournalText(const std::string& value) {
+  std::string text = value;
+  for (char& c : text) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return text;
+}
+
 std::string JournalLine(const JournalValues& v, const char* reason) {
   std::string line = "QSO:  ";
   line += std::to_string(v.kHz);
   for (const std::string* value :
        {&v.mode, &v.time, &v.ownCall, &v.rstSent, &v.nrSent, &v.call, &v.rstRcvd, &v.nrRcvd}) {
     line += "  ";
-    line += *value;
+    line += JournalText(*value);
   }
   line += reason;
   return line;

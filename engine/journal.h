@@ -28,6 +28,10 @@ struct JournalValues {
   std::string nrRcvd;
 };
 
+// A value as the journal writes it: a line break inside it would split the QSO over two lines,
+// and the tally would count the second as another bad QSO, so it becomes a blank.
+std::string JournalText(const std::string& value);
+
 // "QSO:" and the nine values, each after two blanks, then the reason; no line end.
 std::string JournalLine(const JournalValues& values, const char* reason);
 

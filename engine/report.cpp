@@ -31,8 +31,23 @@ constexpr char kHtmlScoreRow[] =
 constexpr char kHtmlTailOpen[] = "</table><h6 align=right>";
 constexpr char kHtmlTailClose[] = "</h6></body></html>";
 
-void AppendHtmlBandRow(std::string& out, const BandTally& row, const char* label) {
-  AppendFormat(out, kHtmlBandRow, label, row.qsos, static_cast<int>(row.points), row.dxcc, row.k,
+// The own call and the band names come from the host; markup in them must show as text.
+std::string HtmlText(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+void AppendHtmlBandRow(std::string& out, const BandTally& row, const std::string& label) {
+  AppendFormat(out, kHtmlBandRow, HtmlText(label).c_str(), row.qsos, static_cast<int>(row.points), row.dxcc, row.k,
                row.ja, row.ve, row.vk);
 }
 
@@ -70,9 +85,9 @@ std::string RenderHtmlReport(const ScoreTally& tally, const ContestTables& table
   std::string out = kHtmlHead;
   const std::string caption =
       Format("    KORVANE Contest %s-%s", tables.startDayMonth.c_str(), tables.endDate.c_str());
-  AppendFormat(out, kHtmlTitle, caption.c_str(), tables.ownCall.c_str());
+  AppendFormat(out, kHtmlTitle, caption.c_str(), HtmlText(tables.ownCall).c_str());
   AppendFormat(out, kHtmlColumnHeads, "Band", "QSOs", "Points", "DXCC", "K", "JA", "VE", "VK");
-  for (const BandTally& row : tally.rows) AppendHtmlBandRow(out, row, row.band.c_str());
+  for (const BandTally& row : tally.rows) AppendHtmlBandRow(out, row, row.band);
   AppendHtmlBandRow(out, tally.total, "Total");
   AppendFormat(out, kHtmlCountRow, "Dupe", tally.dupes);
   AppendFormat(out, kHtmlCountRow, "Bad QSO", tally.badQsos);

@@ -67,6 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                      a.ownCall = a.call = a.rstSent = a.rstRcvd = a.mode = nullptr;
                    },
                    "QSO:  14085    2020-03-14 1412      001      012   WRONG MODE !!!"},
+        RejectCase{"LineBreakInValueBecomesBlank", [](QsoArgs& a) { a.call = "F5\r\nAAA"; a.band = "2m"; },
+                   "QSO:  14085  RTTY  2020-03-14 1412  DL1AAA  599  001  F5  AAA  599  012   WRONG BAND !!!"},
         RejectCase{"HighBytesKept", [](QsoArgs& a) { a.call = "\xC4\xD6\xFF"; a.band = "2m"; },
                    "QSO:  14085  RTTY  2020-03-14 1412  DL1AAA  599  001  \xC4\xD6\xFF  599  012   WRONG BAND !!!"}),
     CaseName<RejectCase>);
@@ -235,6 +237,14 @@ TEST_F(RemoveTest, RecordMatchesOnCallBandModeAndTimeExactly) {
   nullTime.time.status = DateStatus::kNull;
   Remove(nullTime);
   EXPECT_EQ(contest->Tables().qsoLog.size(), 2u);
+}
+
+TEST_F(RemoveTest, CallWithLineBreakMatchesItsJournalLine) {
+  Reject("DL\r\n1AB", At(2020, 3, 14, 15, 0));
+  const std::string before = Journal();
+  ASSERT_NE(before.find("  DL  1AB  "), std::string::npos);
+  Remove(Station("DL\r\n1AB", "160m", "DL", "EU", At(2020, 3, 14, 15, 0)));
+  EXPECT_EQ(Journal(), std::string(kHeader) + kDupeLine + kOtherCall + kOtherDay + kOtherMinute);
 }
 
 TEST_F(RemoveTest, NullCallKeepsEveryLine) {

@@ -94,6 +94,15 @@ TEST_F(ReportTest, HtmlForm) {
                           kHtmlTail);
 }
 
+TEST_F(ReportTest, HtmlShowsMarkupInTheOwnCallAsText) {
+  StartSession();
+  contest->Tables().ownCall = "<b>DL1AAA&\"";
+  contest->SetVersion();
+  const std::string html = Report();
+  EXPECT_NE(html.find("Contestant:  <b>&lt;b&gt;DL1AAA&amp;&quot;</center>"), std::string::npos)
+      << html;
+}
+
 TEST_F(ReportTest, EmptyLogTextHasNoRateBlock) {
   StartSession();
   EXPECT_EQ(Report(), std::string(kTextHead) +

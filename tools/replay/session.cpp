@@ -139,9 +139,13 @@ bool ParseDate(const std::string& text, OleDate* out) {
   const int n = std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &tail);
   const bool shapeOk = (n == 3 && text.size() == 10) || (n == 5 && text.size() == 16) ||
                        (n == 6 && text.size() == 19);
-  if (!shapeOk || mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59 || s > 59 || y < 100) {
+  if (!shapeOk || mo < 1 || mo > 12 || d < 1 || h > 23 || mi > 59 || s > 59 || y < 100) {
     return false;
   }
+  // A day the month does not have would roll over into the next month.
+  const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+  const int monthDays[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (d > monthDays[mo - 1]) return false;
   *out = OleDate{MakeOleDate(y, mo, d, h, mi, s), DateStatus::kValid};
   return true;
 }
