@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace korvane::replay {
@@ -41,6 +42,8 @@ struct BadLine {
   const char* error;
 };
 
+void PrintTo(const BadLine& row, std::ostream* os) { *os << row.text; }
+
 class BadSessionLineTest : public testing::TestWithParam<BadLine> {};
 
 TEST_P(BadSessionLineTest, IsRefusedWithItsReason) {
@@ -65,6 +68,8 @@ struct DateRow {
   double value;
   DateStatus status;
 };
+
+void PrintTo(const DateRow& row, std::ostream* os) { *os << row.text; }
 
 class DateTest : public testing::TestWithParam<DateRow> {};
 
