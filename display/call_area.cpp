@@ -9,6 +9,12 @@ namespace {
 char DigitOf(int slot) { return slot == 9 ? '0' : static_cast<char>('1' + slot); }
 }  // namespace
 
+void BindCallAreaIndicator(Indicator& indicator) {
+  indicator.SetBoundColors(kAreaFaceOpen, kAreaTextOpen, kAreaTextDisabled);
+  indicator.SetShape(IndicatorShape::kEllipse);
+  indicator.Redraw();
+}
+
 std::string CallAreaKey(int index) {
   if (index < 0 || index >= kCallAreaCount) return std::string();
   return std::string(kAreaCountryPrefixes[index / 10]) + DigitOf(index % 10);

@@ -24,6 +24,10 @@ constexpr Color kAreaTextDisabled = 0x808080;
 // "K", "VE", "JA", "VK": the countries in flag order.
 extern const char* const kAreaCountryPrefixes[kAreaCountries];
 
+// What the window's initialisation does to each indicator: bind it with the not-worked colours,
+// make it an ellipse and repaint it.
+void BindCallAreaIndicator(Indicator& indicator);
+
 // The label an index stands for: the country's prefix and the digit of its caption ("K1", "VE0").
 std::string CallAreaKey(int index);
 

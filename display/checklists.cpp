@@ -119,6 +119,10 @@ void SetWorkedFlags(const std::vector<std::string>& workedMults, ChecklistFlags*
   }
 }
 
+Rect ChecklistPageRect(int tabWidth, int tabHeight) {
+  return Rect{13, 44, 13 + tabWidth - 7, 44 + tabHeight - 38};
+}
+
 bool ChecklistPager::ShowPage(int index) {
   if (index < 0 || index >= kChecklistPageCount) return false;
   visible_ = index;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "display/canvas.h"
+
 namespace korvane {
 
 constexpr int kChecklistPageCount = 6;
@@ -38,12 +40,18 @@ ChecklistFlags EmptyChecklistFlags();
 // worked multipliers names.
 void SetWorkedFlags(const std::vector<std::string>& workedMults, ChecklistFlags* flags);
 
+// Where the visible page stands in the tabbed window's client area, from the tab control's
+// window size in pixels: at (13, 44), 7 pixels narrower and 38 lower than the tab control.
+Rect ChecklistPageRect(int tabWidth, int tabHeight);
+
 // Which page the tabbed window shows, and so which tab is selected.
 class ChecklistPager {
  public:
   // Shows page `index` and selects its tab; an index outside 0 to 5 (the -1 that the tab control
   // reports when no tab has the focus) changes nothing. False when nothing changed for that reason.
   bool ShowPage(int index);
+  // The window is shown: every show starts again on the Europe page.
+  void OnShown() { ShowPage(0); }
   // -1 before the first ShowPage.
   int Visible() const { return visible_; }
 

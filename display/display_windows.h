@@ -15,6 +15,19 @@
 
 namespace korvane {
 
+// A window's answer to every control-colour request: black text on `textBackground`, the
+// window's own solid brush of `brush` behind it.
+struct ControlColors {
+  Color text;
+  Color textBackground;
+  Color brush;
+};
+// The Setup and call-area windows give text cells a slightly deeper yellow than the brush.
+constexpr ControlColors kSetupControlColors{0x000000, 0xC6F0FF, 0xC6FAFF};
+constexpr ControlColors kCallAreaControlColors{0x000000, 0xC6F0FF, 0xC6FAFF};
+// The tabbed DXCC window and each of its pages.
+constexpr ControlColors kChecklistControlColors{0x000000, 0xC6FAFF, 0xC6FAFF};
+
 class DisplayWindow {
  public:
   virtual ~DisplayWindow() = default;

@@ -49,6 +49,12 @@ void PaintList(Canvas& canvas, const Rect& item, int currentBand, BandTexts& wor
 
 }  // namespace
 
+Rect GridButtonRect(const Rect& client) {
+  const int left = client.left + 1;
+  const int top = client.top + 1;
+  return Rect{left, top, left + client.right - 4, top + client.bottom - 4};
+}
+
 int GridRowHeight(const Rect& item) { return item.bottom / 7; }
 
 Rect GridHighlight(const Rect& item, int band) {

@@ -21,6 +21,10 @@ constexpr Color kListBackground = 0xC6FAFF;
 constexpr Color kInfoBackground = 0xC6FFFF;
 constexpr Color kBandHighlight = 0xFFFFC6;
 
+// Where the grid control goes when the window is resized: one pixel in from the client area's
+// top-left corner, as wide as right - 4 and as high as bottom - 4.
+Rect GridButtonRect(const Rect& client);
+
 // Seven rows share the control's height: the header and the six bands.
 int GridRowHeight(const Rect& item);
 // The tuned band's row less its lowest 10 pixels; empty when there is no band row or no room.

@@ -27,8 +27,7 @@ std::string Trimmed(const std::string& text) {
 PlainCallAreaWindow::PlainCallAreaWindow(bool topmost)
     : onTop(topmost), marks_(Pointers(indicators)) {
   for (CountingIndicator& indicator : indicators) {
-    indicator.SetFaceColor(kAreaFaceOpen);
-    indicator.SetTextColor(kAreaTextOpen);
+    BindCallAreaIndicator(indicator);
     indicator.redraws = 0;
   }
 }

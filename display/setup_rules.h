@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "display/canvas.h"
 #include "display/display_state.h"
 #include "display/display_windows.h"
 #include "display/host_link.h"
@@ -39,9 +40,11 @@ struct SetupTexts {
   std::string callArea;  // 1016
   std::string extDxcc;   // 1015
   std::string onTop;     // 1017
-  // The English label 1278 moves to (85, 12), 100 x 20 pixels.
+  // The English label 1278 moves to kSetupViewLabelRect.
   bool moveViewLabel = false;
 };
+// Client pixels: (85, 12), 100 x 20.
+constexpr Rect kSetupViewLabelRect{85, 12, 185, 32};
 SetupTexts MakeSetupTexts(int russianTexts, const std::string& startYear);
 
 // The Setup dialog's own controls.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "display/headless_display.h"
+#include "display/indicator_painter.h"
+#include "display/recording_canvas.h"
 
 namespace korvane {
 namespace {
@@ -20,6 +22,28 @@ class CallAreaMarksTest : public ::testing::Test {
   PlainCallAreaWindow window{false};
   CallAreaMarks& marks = window.Marks();
 };
+
+// A new window's indicators are green ellipses with near-black digits, grey while disabled.
+TEST_F(CallAreaMarksTest, NewWindowBindsGreenEllipses) {
+  const std::vector<std::string> ellipse = {
+      "ellipse 1,1,16,9 pen solid 2 0x808080", "ellipse 3,3,14,7 pen solid 3 0x00FF00",
+      "ellipse 4,4,13,6 pen solid 3 0x00FF00", "ellipse 5,5,12,5 pen solid 3 0x00FF00"};
+  struct Case {
+    const char* name;
+    unsigned state;
+    const char* label;
+  };
+  const Case cases[] = {{"enabled", 0, "textcolor 0x010101"},
+                        {"disabled", kItemDisabled, "textcolor 0x808080"}};
+  for (const Case& c : cases) {
+    RecordingCanvas canvas;
+    PaintIndicator(canvas, {0, 0, 17, 10}, c.state, window.indicators[39], "0");
+    std::vector<std::string> expected = ellipse;
+    expected.insert(expected.end(), {c.label, "bkmode transparent",
+                                     "textrect 0,0,17,10 0x25 \"0\"", "textcolor 0x000000"});
+    EXPECT_EQ(canvas.Lines(), expected) << c.name;
+  }
+}
 
 TEST_F(CallAreaMarksTest, EachLabelMarksItsOwnIndicatorOnly) {
   for (int target = 0; target < kCallAreaCount; ++target) {

@@ -106,6 +106,20 @@ TEST(SetWorkedFlags, ClearsEveryFlagButTheHiddenBox) {
   EXPECT_EQ(Checked(flags), (Ticks{"EU DL", "AF 3W"}));
 }
 
+TEST(ChecklistPager, EveryShowOfTheWindowStartsOnEurope) {
+  ChecklistPager pager;
+  pager.OnShown();
+  EXPECT_EQ(pager.Visible(), 0);
+  pager.ShowPage(4);
+  pager.OnShown();
+  EXPECT_EQ(pager.Visible(), 0);
+}
+
+TEST(ChecklistPageRect, InsideTheTabControl) {
+  const Rect page = ChecklistPageRect(415, 197);
+  EXPECT_EQ(page, (Rect{13, 44, 421, 203}));
+}
+
 TEST(ChecklistPager, ShowsOnlyPagesZeroToFive) {
   ChecklistPager pager;
   EXPECT_EQ(pager.Visible(), -1);

@@ -96,6 +96,8 @@ TEST_F(CycleTest, CallRowsShowTheLastQsoPerBand) {
   Log("DL1ABC", "20m", 15, 45, "099").m_dupe = 1;
   Log("DL1ABC", "10m", 16, 0, "040", "PSK");
   Log("DL1ABCD", "80m", 16, 0, "050");
+  // The band rules accept any letter case; the rows compare band names byte for byte.
+  Log("DL1ABC", "20M", 17, 0, "077");
   Start("DL1ABC", 14080000);
 
   EXPECT_EQ(Row(0), (Texts{"160m", "   -", "   -", "   -", "   -"}));

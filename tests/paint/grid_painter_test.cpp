@@ -44,6 +44,19 @@ TEST(GridGeometry, RowHeightAndHighlight) {
   }
 }
 
+TEST(GridGeometry, ButtonFillsTheResizedClientAreaLessItsMargin) {
+  struct Case {
+    const char* name;
+    Rect client;
+    Rect button;
+  };
+  const Case cases[] = {
+      {"client_300_by_200", {0, 0, 300, 200}, {1, 1, 297, 197}},
+      {"client_404_by_212", {0, 0, 404, 212}, {1, 1, 401, 209}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(GridButtonRect(c.client), c.button) << c.name;
+}
+
 TEST(GridInfoMode, CallWorkedOn20mOnly) {
   RecordingCanvas canvas;
   BandTexts mults;
