@@ -116,17 +116,6 @@ std::string ModeName(const std::string& mode) {
   return upper == "RY" ? "RTTY" : upper;
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 // The QSO line after "QSO:": freq mode date time call rst [exch...] call rst [exch...] [t].
 bool ParseCabrilloQso(const std::string& rest, LogQso* qso, std::string* error) {
   const std::vector<std::string> w = Words(rest);
@@ -137,7 +126,10 @@ bool ParseCabrilloQso(const std::string& rest, LogQso* qso, std::string* error) 
   }
   const std::string& freq = w[0];
   if (AllDigits(freq) && freq.size() >= 4) {
-    ParseKHz(freq, 0, &qso->freqKHz);
+    if (!ParseKHz(freq, 0, &qso->freqKHz)) {
+      *error = "frequency '" + freq + "' too large (want kHz)";
+      return false;
+    }
   } else if (freq.find('.') != std::string::npos && ParseKHz(freq, 0, &qso->freqKHz) &&
              qso->freqKHz >= 1000) {
     // A fraction of a kHz is dropped.
@@ -191,7 +183,10 @@ bool ParseCabrilloQso(const std::string& rest, LogQso* qso, std::string* error) 
 
 std::size_t LineOf(const std::string& text, std::size_t pos, std::size_t* from, int* line) {
   for (; *from < pos && *from < text.size(); ++*from) {
-    if (text[*from] == '\n') ++*line;
+    const char c = text[*from];
+    if (c == '\n' || (c == '\r' && (*from + 1 >= text.size() || text[*from + 1] != '\n'))) {
+      ++*line;
+    }
   }
   return static_cast<std::size_t>(*line);
 }
@@ -269,6 +264,15 @@ std::string ContestLog::Header(const std::string& tag) const {
 }
 
 LogFormat DetectLogFormat(const std::string& text) {
+  // Logs are 8-bit text: letters above 127 are fine, control characters other than the white
+  // space ones are not, apart from a stray one (a Ctrl-Z at the end of old DOS files).
+  std::size_t controls = 0;
+  for (const char c : text) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u == 0) return LogFormat::kNotText;
+    if ((u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f') || u == 0x7F) ++controls;
+  }
+  if (controls > 1 && controls * 100 > text.size()) return LogFormat::kNotText;
   const std::string start = Trim(text.substr(0, 4096));
   if (StartsWithNoCase(start, "START-OF-LOG:")) return LogFormat::kCabrillo;
   const std::string lower = Lower(text);
@@ -390,7 +394,12 @@ ContestLog ParseAdif(const std::string& text) {
         fields.clear();
         recordLine = 0;
         broken = false;
-      } else if (name != "EOH") {
+      } else if (name == "EOH") {
+        // A header that starts with a tag (<ADIF_VER:5>3.1.4<EOH>): its fields are no record's.
+        fields.clear();
+        recordLine = 0;
+        broken = false;
+      } else {
         log.problems.push_back({tagLine, "tag <" + tag + "> without a length"});
       }
       continue;

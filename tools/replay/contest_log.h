@@ -12,10 +12,11 @@
 
 namespace korvane::replay {
 
-enum class LogFormat { kSession, kCabrillo, kAdif };
+enum class LogFormat { kSession, kCabrillo, kAdif, kNotText };
 
-// By content, not by name: ADIF has its <EOH>/<EOR> tags or starts with a tag, Cabrillo starts
-// with START-OF-LOG: or has QSO: lines; anything else is a session file.
+// By content, not by name: bytes no text file holds (NUL, or many control characters) make it no
+// log at all; ADIF has its <EOH>/<EOR> tags or starts with a tag, Cabrillo starts with
+// START-OF-LOG: or has QSO: lines; anything else is a session file.
 LogFormat DetectLogFormat(const std::string& text);
 
 struct LogQso {

@@ -91,7 +91,17 @@ int main(int argc, char** argv) {
     std::cerr << "korvane-replay: " << readError << "\n";
     return 1;
   }
+  if (content.find_first_not_of(" \t\r\n") == std::string::npos) {
+    std::cerr << "korvane-replay: " << sessionPath << " is empty: nothing to score\n";
+    return 1;
+  }
   const LogFormat format = DetectLogFormat(content);
+  if (format == LogFormat::kNotText) {
+    std::cerr << "korvane-replay: " << sessionPath
+              << " is no text file (binary bytes): neither a Cabrillo or ADIF log nor a session "
+                 "file\n";
+    return 1;
+  }
   if (format == LogFormat::kSession && logOptions.given) {
     std::cerr << "korvane-replay: " << sessionPath
               << " is a session file: the log options do not apply to it\n";
