@@ -52,6 +52,20 @@ TEST(CabrilloTest, ReadsHeaderAndQsoLines) {
                                   "8|DL1AAA|UA9ABC|80m|3580|RTTY|2020-3-14 23:59:0|599|0002|599|120|"}));
 }
 
+// Old Macintosh programs end lines with a lone CR; mixed ends count each line once.
+TEST(CabrilloTest, LoneCrLineEnds) {
+  const ContestLog log = ParseCabrillo(
+      "START-OF-LOG: 3.0\rCALLSIGN: DL1AAA\r\r"
+      "QSO: 14085 RY 2020-03-14 1200 DL1AAA 599 001 K1ABC 599 012\r\n"
+      "QSO: 14085 RY 2020-03-14 12:01 DL1AAA 599 002 K2ABC 599 013\r"
+      "QSO: 7040 RY 2020-03-14 1202 DL1AAA 599 003 OK1AB 599 014\n"
+      "END-OF-LOG:\r");
+  EXPECT_EQ(log.Header("CALLSIGN"), "DL1AAA");
+  EXPECT_EQ(Problems(log), Lines{"5: bad time '12:01' (want hhmm)"});
+  EXPECT_EQ(Describe(log), (Lines{"4|DL1AAA|K1ABC|20m|14085|RTTY|2020-3-14 12:0:0|599|001|599|012|",
+                                  "6|DL1AAA|OK1AB|40m|7040|RTTY|2020-3-14 12:2:0|599|003|599|014|"}));
+}
+
 TEST(CabrilloTest, Version2CategorySplitsIntoOperatorBandAndPower) {
   const ContestLog log = ParseCabrillo("START-OF-LOG: 2.0\nCATEGORY: SINGLE-OP ALL LOW\n");
   EXPECT_EQ(log.Header("CATEGORY-OPERATOR"), "SINGLE-OP");
@@ -141,6 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "call, RST, call, RST"},
         MalformedCase{"BadFrequency", "QSO: abc RY 2020-03-14 1200 DL1AAA 599 1 K1ABC 599 2",
                       "2: bad frequency 'abc' (want kHz or a band)"},
+        MalformedCase{"FrequencyInHertz",
+                      "QSO: 14085000 RY 2020-03-14 1200 DL1AAA 599 1 K1ABC 599 2",
+                      "2: frequency '14085000' too large (want kHz)"},
         MalformedCase{"BadDate", "QSO: 14085 RY 2020-02-30 1200 DL1AAA 599 1 K1ABC 599 2",
                       "2: bad date '2020-02-30' (want yyyy-mm-dd)"},
         MalformedCase{"AdifStyleDate", "QSO: 14085 RY 20200314 1200 DL1AAA 599 1 K1ABC 599 2",
@@ -189,6 +206,16 @@ TEST(AdifTest, FileWithoutHeaderStartsWithATag) {
       "<CALL:5>K1ABC<QSO_DATE:8>20200314<TIME_ON:4>1200<BAND:3>20m<MODE:4>RTTY<EOR>");
   EXPECT_EQ(Problems(log), Lines{});
   EXPECT_EQ(Describe(log), Lines{"1||K1ABC|20m|0|RTTY|2020-3-14 12:0:0|||||"});
+}
+
+// A header may start with a tag; its fields belong to no record. Lines end in a lone CR here.
+TEST(AdifTest, HeaderStartingWithATagIsNoRecord) {
+  const ContestLog log = ParseAdif(
+      "<ADIF_VER:5>3.1.4\r<PROGRAMID:4>test\r<EOH>\r"
+      "<CALL:5>K1ABC <QSO_DATE:8>20200314 <TIME_ON:4>1200 <BAND:3>20m <MODE:4>RTTY <EOR>\r"
+      "<CALL:5>OK1AB <QSO_DATE:8>20200399 <TIME_ON:4>1200 <BAND:3>40m <EOR>\r");
+  EXPECT_EQ(Problems(log), Lines{"5: OK1AB: bad or missing QSO_DATE '20200399' (want yyyymmdd)"});
+  EXPECT_EQ(Describe(log), Lines{"4||K1ABC|20m|0|RTTY|2020-3-14 12:0:0|||||"});
 }
 
 TEST(AdifTest, DataCountsBytesSoItMayHoldTagCharacters) {
@@ -267,7 +294,12 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"AdifWithHeader", "exported\n<eoh>\n", LogFormat::kAdif},
         FormatCase{"AdifWithoutHeader", "  <CALL:5>K1ABC<EOR>", LogFormat::kAdif},
         FormatCase{"Session", "reset call=DL1AAA\nadd call=K1ABC\nresults\n", LogFormat::kSession},
-        FormatCase{"Empty", "", LogFormat::kSession}),
+        FormatCase{"Empty", "", LogFormat::kSession},
+        FormatCase{"ControlCharacters", "START-OF-LOG:\x01\x02\x03\x04", LogFormat::kNotText},
+        FormatCase{"OneStrayControlCharacter", "START-OF-LOG: 3.0\r\nEND-OF-LOG:\r\n\x1a",
+                   LogFormat::kCabrillo},
+        FormatCase{"LettersAbove127", "START-OF-LOG: 3.0\nNAME: J\xfcrgen M\xfcller\n",
+                   LogFormat::kCabrillo}),
     [](const testing::TestParamInfo<FormatCase>& row) { return row.param.name; });
 
 TEST(ReadLogFileTest, MissingFileAndFolderAreRefused) {

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "tools/replay/contest_log.h"
 
@@ -232,6 +233,64 @@ TEST_F(ReplayToolTest, LogWithoutOwnCallAsksForIt) {
   EXPECT_EQ(Run(log), 1);
   EXPECT_EQ(err_, "korvane-replay: " + log + ": the log names no own call sign; give --call CALL\n");
 }
+
+TEST_F(ReplayToolTest, LoneCrLineEndsScoreTheSame) {
+  std::string text = File(Data("small.log"));
+  std::string crOnly;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+      crOnly += text[i] == '\n' ? '\r' : text[i];
+    }
+  }
+  const std::string log = dir_ + "/cr.log";
+  std::ofstream(log, std::ios::binary) << crOnly;
+  ASSERT_EQ(Run(log), 0) << err_;
+  EXPECT_EQ(out_, File(Data("small-report.txt")));
+  EXPECT_EQ(err_.substr(0, err_.find("korvane-replay")),
+            log + ":16: bad time '12:40' (want hhmm) (line skipped)\n");
+}
+
+struct OddFileCase {
+  const char* name;
+  std::string bytes;
+  const char* args;
+  int exitCode;
+  const char* err;  // "@" stands for the file's path, "%" for the work folder
+};
+void PrintTo(const OddFileCase& row, std::ostream* out) { *out << row.name; }
+
+class OddFileTest : public ReplayToolTest, public testing::WithParamInterface<OddFileCase> {};
+
+TEST_P(OddFileTest, ClearErrorOrReport) {
+  const std::string log = dir_ + "/odd.log";
+  std::ofstream(log, std::ios::binary) << GetParam().bytes;
+  EXPECT_EQ(Run(std::string(GetParam().args) + log), GetParam().exitCode);
+  std::string want;
+  for (const char* c = GetParam().err; *c != '\0'; ++c) {
+    want += *c == '@' ? log : *c == '%' ? dir_ + "/work" : std::string(1, *c);
+  }
+  EXPECT_EQ(err_, want);
+}
+
+const char kBinary[] = "\x7f" "ELF\x02\x01\x01\0\0\0<CALL:5>K1ABC<EOR>";
+const char kHeaderOnly[] = "START-OF-LOG: 3.0\r\nCALLSIGN: DL1AAA\r\nEND-OF-LOG:\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OddFileTest,
+    testing::Values(
+        OddFileCase{"Empty", "", "", 1, "korvane-replay: @ is empty: nothing to score\n"},
+        OddFileCase{"BlankLinesOnly", "\r\n  \r\n\t\n", "", 1,
+                    "korvane-replay: @ is empty: nothing to score\n"},
+        OddFileCase{"Binary", std::string(kBinary, sizeof kBinary - 1), "", 1,
+                    "korvane-replay: @ is no text file (binary bytes): neither a Cabrillo or ADIF "
+                    "log nor a session file\n"},
+        OddFileCase{"HeaderOnly", kHeaderOnly, "", 1,
+                    "korvane-replay: @: the log has no QSO lines; nothing to score (give --start "
+                    "and --end to score an empty log)\n"},
+        OddFileCase{"HeaderOnlyWithPeriod", kHeaderOnly, "--start 2020-03-14 --end 2020-03-15 ", 0,
+                    "korvane-replay: @: 0 QSOs read, 0 stored, 0 rejected; skipped 0 X-QSO and 0 "
+                    "malformed\nkorvane-replay: files in %\n"}),
+    [](const testing::TestParamInfo<OddFileCase>& row) { return row.param.name; });
 
 TEST_F(ReplayToolTest, MissingCountryFileIsAnError) {
   EXPECT_EQ(Run("--cty " + dir_ + "/none.dat " + Data("small.log")), 1);
