@@ -255,7 +255,7 @@ struct OddFileCase {
   std::string bytes;
   const char* args;
   int exitCode;
-  const char* err;  // "@" stands for the file's path, "%" for the work folder
+  std::string err;  // "@" stands for the file's path, "%" for the work folder
 };
 void PrintTo(const OddFileCase& row, std::ostream* out) { *out << row.name; }
 
@@ -266,13 +266,16 @@ TEST_P(OddFileTest, ClearErrorOrReport) {
   std::ofstream(log, std::ios::binary) << GetParam().bytes;
   EXPECT_EQ(Run(std::string(GetParam().args) + log), GetParam().exitCode);
   std::string want;
-  for (const char* c = GetParam().err; *c != '\0'; ++c) {
-    want += *c == '@' ? log : *c == '%' ? dir_ + "/work" : std::string(1, *c);
+  for (const char c : GetParam().err) {
+    want += c == '@' ? log : c == '%' ? dir_ + "/work" : std::string(1, c);
   }
   EXPECT_EQ(err_, want);
 }
 
 const char kBinary[] = "\x7f" "ELF\x02\x01\x01\0\0\0<CALL:5>K1ABC<EOR>";
+// The fixture always names a country file, which a session file has no use for.
+const std::string kSessionWithCty =
+    "korvane-replay: @ is a session file: the log options do not apply to it\n";
 const char kHeaderOnly[] = "START-OF-LOG: 3.0\r\nCALLSIGN: DL1AAA\r\nEND-OF-LOG:\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -284,6 +287,15 @@ INSTANTIATE_TEST_SUITE_P(
         OddFileCase{"Binary", std::string(kBinary, sizeof kBinary - 1), "", 1,
                     "korvane-replay: @ is no text file (binary bytes): neither a Cabrillo or ADIF "
                     "log nor a session file\n"},
+        OddFileCase{"NoLineReadable", std::string(5000, 'x'), "", 1,
+                    (kSessionWithCty + "@:1: unknown verb " + std::string(187, 'x') +
+                     "... (line skipped)\nkorvane-replay: @: no line could be read: neither a "
+                     "Cabrillo or ADIF log nor a session file\n")},
+        OddFileCase{"SessionWithLoneCrLineEnds",
+                    "reset call=DL1AAA prefix=DL cont=EU start=2020-03-14 end=2020-03-15\r"
+                    "results\r",
+                    "--report-only ", 0,
+                    kSessionWithCty + "korvane-replay: 2 lines, 0 skipped; files in %\n"},
         OddFileCase{"HeaderOnly", kHeaderOnly, "", 1,
                     "korvane-replay: @: the log has no QSO lines; nothing to score (give --start "
                     "and --end to score an empty log)\n"},

@@ -9,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "tools/replay/log_session.h"
 #include "tools/replay/session.h"
 #include "tools/replay/session_runner.h"
+#include "tools/replay/text_util.h"
 
 namespace {
 
@@ -160,22 +160,31 @@ int main(int argc, char** argv) {
     return run.exitCode;
   }
 
-  std::istringstream session(content);
   SessionRunner runner(library, std::cout);
   runner.SetReportsOnly(options.reportsOnly);
-  std::string text;
   int number = 0;
   int bad = 0;
-  while (std::getline(session, text)) {
+  int done = 0;
+  for (const std::string& text : SplitLines(content)) {
     ++number;
     SessionLine line;
     std::string why;
-    if (!ParseSessionLine(text, number, &line, &why) || !runner.Run(line, &why)) {
+    if (ParseSessionLine(text, number, &line, &why) && runner.Run(line, &why)) {
+      if (!line.verb.empty()) ++done;
+    } else {
+      // A message may quote the line; a line of megabytes is no reason to flood the terminal.
+      constexpr std::size_t kLongestMessage = 200;
+      if (why.size() > kLongestMessage) why = why.substr(0, kLongestMessage) + "...";
       std::cerr << sessionPath << ":" << number << ": " << why << " (line skipped)\n";
       ++bad;
     }
   }
   std::cout.flush();
+  if (done == 0 && bad > 0) {
+    std::cerr << "korvane-replay: " << sessionPath << ": no line could be read: neither a "
+              << "Cabrillo or ADIF log nor a session file\n";
+    return 1;
+  }
   std::cerr << "korvane-replay: " << number << " lines, " << bad << " skipped; files in "
             << Absolute(workDir) << "\n";
   return 0;
