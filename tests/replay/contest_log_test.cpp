@@ -196,16 +196,16 @@ TEST(AdifTest, ReadsRecordsWithEitherCaseAndHeader) {
       "<CALL:5>OK1AB <QSO_DATE:8>20200314 <TIME_ON:4>1215 <BAND:3>40m <MODE:2>CW <EOR>\n");
   EXPECT_EQ(Problems(log), Lines{});
   EXPECT_EQ(Describe(log), (Lines{"4|DL1AAA|K1ABC|20m|14085|RTTY|2020-3-14 12:0:59|599|1|599|12|",
-                                  "6|DL2BBB|JA1XYZ|20m|0|RTTY|2020-3-14 12:5:0||002||033|AS",
+                                  "6|DL2BBB|JA1XYZ|20m|14000|RTTY|2020-3-14 12:5:0||002||033|AS",
                                   "8||DL2BB|10120|10120|RTTY|2020-3-14 12:10:0|||||",
-                                  "10||OK1AB|40m|0|CW|2020-3-14 12:15:0|||||"}));
+                                  "10||OK1AB|40m|7000|CW|2020-3-14 12:15:0|||||"}));
 }
 
 TEST(AdifTest, FileWithoutHeaderStartsWithATag) {
   const ContestLog log = ParseAdif(
       "<CALL:5>K1ABC<QSO_DATE:8>20200314<TIME_ON:4>1200<BAND:3>20m<MODE:4>RTTY<EOR>");
   EXPECT_EQ(Problems(log), Lines{});
-  EXPECT_EQ(Describe(log), Lines{"1||K1ABC|20m|0|RTTY|2020-3-14 12:0:0|||||"});
+  EXPECT_EQ(Describe(log), Lines{"1||K1ABC|20m|14000|RTTY|2020-3-14 12:0:0|||||"});
 }
 
 // A header may start with a tag; its fields belong to no record. Lines end in a lone CR here.
@@ -215,7 +215,7 @@ TEST(AdifTest, HeaderStartingWithATagIsNoRecord) {
       "<CALL:5>K1ABC <QSO_DATE:8>20200314 <TIME_ON:4>1200 <BAND:3>20m <MODE:4>RTTY <EOR>\r"
       "<CALL:5>OK1AB <QSO_DATE:8>20200399 <TIME_ON:4>1200 <BAND:3>40m <EOR>\r");
   EXPECT_EQ(Problems(log), Lines{"5: OK1AB: bad or missing QSO_DATE '20200399' (want yyyymmdd)"});
-  EXPECT_EQ(Describe(log), Lines{"4||K1ABC|20m|0|RTTY|2020-3-14 12:0:0|||||"});
+  EXPECT_EQ(Describe(log), Lines{"4||K1ABC|20m|14000|RTTY|2020-3-14 12:0:0|||||"});
 }
 
 TEST(AdifTest, DataCountsBytesSoItMayHoldTagCharacters) {

@@ -191,6 +191,14 @@ std::size_t LineOf(const std::string& text, std::size_t pos, std::size_t* from, 
   return static_cast<std::size_t>(*line);
 }
 
+struct BandRange {
+  unsigned low, high;
+  const char* band;
+};
+const BandRange kBandRanges[] = {{1800, 2000, "160m"},  {3500, 4000, "80m"},
+                                 {7000, 7300, "40m"},   {14000, 14350, "20m"},
+                                 {21000, 21450, "15m"}, {28000, 29700, "10m"}};
+
 bool ValidContinent(const std::string& text) {
   static const char* const kContinents[] = {"AF", "AN", "AS", "EU", "NA", "OC", "SA"};
   for (const char* continent : kContinents) {
@@ -236,6 +244,13 @@ bool BuildAdifQso(const std::map<std::string, std::string>& fields, LogQso* qso,
   } else {
     *error = qso->call + ": neither BAND nor FREQ";
     return false;
+  }
+  if (freq.empty()) {
+    // A host always knows the frequency, and a Cabrillo QSO line needs one: a record with only a
+    // contest band is taken as worked at the band's lower edge.
+    for (const BandRange& range : kBandRanges) {
+      if (qso->band == range.band) qso->freqKHz = range.low;
+    }
   }
   const std::string mode = Upper(get("MODE"));
   qso->mode = mode == "RY" || mode == "RTTY" || Upper(get("SUBMODE")) == "RTTY" ? "RTTY" : mode;
@@ -287,14 +302,7 @@ LogFormat DetectLogFormat(const std::string& text) {
 }
 
 std::string BandOfKHz(unsigned kHz) {
-  struct Range {
-    unsigned low, high;
-    const char* band;
-  };
-  static const Range kBands[] = {{1800, 2000, "160m"},   {3500, 4000, "80m"},
-                                 {7000, 7300, "40m"},    {14000, 14350, "20m"},
-                                 {21000, 21450, "15m"},  {28000, 29700, "10m"}};
-  for (const Range& range : kBands) {
+  for (const BandRange& range : kBandRanges) {
     if (kHz >= range.low && kHz <= range.high) return range.band;
   }
   return "";

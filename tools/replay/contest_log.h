@@ -24,7 +24,7 @@ struct LogQso {
   std::string ownCall;      // the station's call as logged with the QSO; may be empty
   std::string call;
   std::string band;         // "20m", or the log's own band text when it is no contest band
-  unsigned freqKHz = 0;     // 0 when the log gives a band only
+  unsigned freqKHz = 0;     // an ADIF contest band alone gives its lower edge; else 0 for a band
   std::string mode;         // "RTTY" for RY, RTTY and RTTY submodes
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
   std::string rstSent, rstRcvd;
