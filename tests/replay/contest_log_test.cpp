@@ -190,7 +190,7 @@ TEST(AdifTest, ReadsRecordsWithEitherCaseAndHeader) {
       "<CALL:5>K1ABC <QSO_DATE:8>20200314 <TIME_ON:6>120059 <FREQ:6>14.085 <MODE:4>RTTY\n"
       "<RST_SENT:3>599 <RST_RCVD:3>599 <STX:1>1 <SRX:2>12 <STATION_CALLSIGN:6>DL1AAA <EOR>\n"
       "<call:6>ja1xyz <qso_date:8:d>20200314 <time_on:4>1205 <band:3>20M <mode:2>RY\n"
-      "<stx_string:3>002 <srx_string:3>033 <cont:2>as <operator:6>DL2BBB <eor>\n"
+      "<stx:0><stx_string:3>002 <srx_string:3>033 <cont:2>as <operator:6>DL2BBB <eor>\n"
       "<CALL:5>DL2BB <QSO_DATE:8>20200314 <TIME_ON:4>1210 <FREQ:6>10.120 <MODE:3>FSK\n"
       "<SUBMODE:4>RTTY <CONT:2>XX <EOR>\n"
       "<CALL:5>OK1AB <QSO_DATE:8>20200314 <TIME_ON:4>1215 <BAND:3>40m <MODE:2>CW <EOR>\n");

@@ -256,8 +256,8 @@ bool BuildAdifQso(const std::map<std::string, std::string>& fields, LogQso* qso,
   qso->mode = mode == "RY" || mode == "RTTY" || Upper(get("SUBMODE")) == "RTTY" ? "RTTY" : mode;
   qso->rstSent = get("RST_SENT");
   qso->rstRcvd = get("RST_RCVD");
-  qso->nrSent = fields.count("STX") != 0 ? get("STX") : get("STX_STRING");
-  qso->nrRcvd = fields.count("SRX") != 0 ? get("SRX") : get("SRX_STRING");
+  qso->nrSent = !get("STX").empty() ? get("STX") : get("STX_STRING");
+  qso->nrRcvd = !get("SRX").empty() ? get("SRX") : get("SRX_STRING");
   qso->ownCall = Upper(get("STATION_CALLSIGN"));
   if (qso->ownCall.empty()) qso->ownCall = Upper(get("OPERATOR"));
   const std::string continent = Upper(get("CONT"));
