@@ -296,6 +296,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "results\r",
                     "--report-only ", 0,
                     kSessionWithCty + "korvane-replay: 2 lines, 0 skipped; files in %\n"},
+        OddFileCase{"AdifWithByteOrderMark",
+                    "\xEF\xBB\xBF<CALL:5>K1ABC<QSO_DATE:8>20200314<TIME_ON:4>1200<BAND:3>20m"
+                    "<MODE:4>RTTY<STX:1>1<SRX:1>2<EOR>\r\n",
+                    "--call DL1AAA ", 0,
+                    "korvane-replay: @: 1 QSOs read, 1 stored, 0 rejected; skipped 0 X-QSO and 0 "
+                    "malformed\nkorvane-replay: files in %\n"},
         OddFileCase{"HeaderOnly", kHeaderOnly, "", 1,
                     "korvane-replay: @: the log has no QSO lines; nothing to score (give --start "
                     "and --end to score an empty log)\n"},

@@ -91,6 +91,8 @@ int main(int argc, char** argv) {
     std::cerr << "korvane-replay: " << readError << "\n";
     return 1;
   }
+  // Windows programs often start a UTF-8 text with a byte-order mark; it is no part of the log.
+  if (content.rfind("\xEF\xBB\xBF", 0) == 0) content.erase(0, 3);
   if (content.find_first_not_of(" \t\r\n") == std::string::npos) {
     std::cerr << "korvane-replay: " << sessionPath << " is empty: nothing to score\n";
     return 1;
