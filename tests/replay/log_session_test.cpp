@@ -209,6 +209,18 @@ TEST_F(ReplayToolTest, OptionsGiveOwnCallAndPeriod) {
   EXPECT_TRUE(std::filesystem::exists(dir_ + "/work/BadQSO_StatsKRVN_15_03_2020.txt"));
 }
 
+TEST_F(ReplayToolTest, RelativeWorkFolderIsNamedInFull) {
+  const std::string command = "cd " + dir_ + " && " KORVANE_BINARY_DIR "/bin/korvane-replay --cty " +
+                              Data("cty-excerpt.dat") + " --out rel " + Data("small.log") +
+                              " >/dev/null 2>" + dir_ + "/stderr";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  Read(dir_ + "/stderr", &err_);
+  const std::string said = "korvane-replay: files in ";
+  ASSERT_NE(err_.rfind(said), std::string::npos) << err_;
+  EXPECT_EQ(err_.substr(err_.rfind(said)), said + dir_ + "/rel\n");
+  EXPECT_TRUE(std::filesystem::exists(dir_ + "/rel/BadQSO_StatsKRVN_14_03_2020.txt"));
+}
+
 TEST_F(ReplayToolTest, UnreadableLogIsAnError) {
   EXPECT_EQ(Run(dir_ + "/missing.log"), 1);
   EXPECT_EQ(out_, "");

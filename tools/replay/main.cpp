@@ -125,7 +125,8 @@ int main(int argc, char** argv) {
       options.library.empty() ? ProgramFolder() + "libStats.so" : Absolute(options.library);
 
   // The plug-in names its files relative to the current directory, the host's folder.
-  std::string workDir = options.outDir;
+  // Absolute before the change into it, so the messages name the folder the files are in.
+  std::string workDir = options.outDir.empty() ? "" : Absolute(options.outDir);
   if (workDir.empty()) {
     char pattern[] = "/tmp/korvane-replay-XXXXXX";
     if (mkdtemp(pattern) == nullptr) {
@@ -137,7 +138,8 @@ int main(int argc, char** argv) {
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(workDir) / "Plugins", error);
   if (error || chdir(workDir.c_str()) != 0) {
-    std::cerr << "korvane-replay: cannot work in " << workDir << ": " << error.message() << "\n";
+    std::cerr << "korvane-replay: cannot work in " << workDir << ": "
+              << (error ? error.message() : std::strerror(errno)) << "\n";
     return 1;
   }
 
@@ -158,7 +160,7 @@ int main(int argc, char** argv) {
         run.report.back() != '\n') {
       std::cout << "\n";
     }
-    if (run.exitCode == 0) std::cerr << "korvane-replay: files in " << Absolute(workDir) << "\n";
+    if (run.exitCode == 0) std::cerr << "korvane-replay: files in " << workDir << "\n";
     return run.exitCode;
   }
 
@@ -188,6 +190,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::cerr << "korvane-replay: " << number << " lines, " << bad << " skipped; files in "
-            << Absolute(workDir) << "\n";
+            << workDir << "\n";
   return 0;
 }
