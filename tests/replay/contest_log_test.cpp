@@ -310,5 +310,11 @@ TEST(ReadLogFileTest, MissingFileAndFolderAreRefused) {
   EXPECT_EQ(error, "cannot read /tmp: it is a folder");
 }
 
+TEST(ReadLogFileTest, EndlessDeviceIsRefused) {
+  std::string text, error;
+  EXPECT_FALSE(ReadLogFile("/dev/zero", &text, &error, 100000));
+  EXPECT_EQ(error, "cannot read /dev/zero: more than 100000 bytes, far more than any log");
+}
+
 }  // namespace
 }  // namespace korvane::replay

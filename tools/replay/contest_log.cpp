@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace korvane::replay {
 namespace {
@@ -436,7 +437,8 @@ ContestLog ParseAdif(const std::string& text) {
   return log;
 }
 
-bool ReadLogFile(const std::string& path, std::string* text, std::string* error) {
+bool ReadLogFile(const std::string& path, std::string* text, std::string* error,
+                 std::size_t limit) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
     *error = "cannot read " + path + ": it is a folder";
@@ -447,13 +449,21 @@ bool ReadLogFile(const std::string& path, std::string* text, std::string* error)
     *error = "cannot read " + path + ": " + std::strerror(errno);
     return false;
   }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
+  std::string bytes;
+  char buffer[65536];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > limit) {
+      *error = "cannot read " + path + ": more than " + std::to_string(limit) +
+               " bytes, far more than any log";
+      return false;
+    }
+  }
   if (in.bad()) {
     *error = "cannot read " + path + ": read error";
     return false;
   }
-  *text = bytes.str();
+  *text = std::move(bytes);
   return true;
 }
 

@@ -4,6 +4,7 @@
 // Contest logs as other logging programs write them: Cabrillo (2.0 and 3.0) and ADIF. Parsing
 // works on the text; ReadLogFile is the one place that touches the file.
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -58,8 +59,14 @@ ContestLog ParseAdif(const std::string& text);
 // The contest band of a frequency in kHz, or "" when it lies in none of them.
 std::string BandOfKHz(unsigned kHz);
 
-// The whole file, bytes as they are; false with a readable `error` when it cannot be read.
-bool ReadLogFile(const std::string& path, std::string* text, std::string* error);
+// Far more than the longest contest log or country file; a device like /dev/zero given by
+// mistake would otherwise be read until memory runs out.
+constexpr std::size_t kLargestLogFile = 256u * 1024 * 1024;
+
+// The whole file, bytes as they are; false with a readable `error` when it cannot be read or has
+// more than `limit` bytes.
+bool ReadLogFile(const std::string& path, std::string* text, std::string* error,
+                 std::size_t limit = kLargestLogFile);
 
 }  // namespace korvane::replay
 
