@@ -221,6 +221,19 @@ TEST_F(ReplayToolTest, RelativeWorkFolderIsNamedInFull) {
   EXPECT_TRUE(std::filesystem::exists(dir_ + "/rel/BadQSO_StatsKRVN_14_03_2020.txt"));
 }
 
+TEST_F(ReplayToolTest, ReportThatCannotBeWrittenIsAnError) {
+  const std::string command = std::string(KORVANE_BINARY_DIR "/bin/korvane-replay --cty ") +
+                              Data("cty-excerpt.dat") + " --out " + dir_ + "/work " +
+                              Data("small.log") + " >/dev/full 2>" + dir_ + "/stderr";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  Read(dir_ + "/stderr", &err_);
+  EXPECT_NE(err_.find("korvane-replay: cannot write the report to standard output\n"),
+            std::string::npos)
+      << err_;
+}
+
 TEST_F(ReplayToolTest, UnreadableLogIsAnError) {
   EXPECT_EQ(Run(dir_ + "/missing.log"), 1);
   EXPECT_EQ(out_, "");

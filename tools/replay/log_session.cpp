@@ -301,6 +301,10 @@ LogRunResult RunLogSession(const HostLibrary& library, const ContestLog& log,
   result.report = report != nullptr ? report : "";
   if (options.htmlPath.empty()) {
     out << result.report << std::flush;
+    if (!out) {
+      err << "korvane-replay: cannot write the report to standard output\n";
+      result.exitCode = 1;
+    }
   } else if (!WriteWholeFile(options.htmlPath, result.report)) {
     err << "korvane-replay: cannot write the HTML report to " << options.htmlPath << "\n";
     result.exitCode = 1;

@@ -184,6 +184,10 @@ int main(int argc, char** argv) {
     }
   }
   std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "korvane-replay: cannot write to standard output\n";
+    return 1;
+  }
   if (done == 0 && bad > 0) {
     std::cerr << "korvane-replay: " << sessionPath << ": no line could be read: neither a "
               << "Cabrillo or ADIF log nor a session file\n";
