@@ -275,6 +275,19 @@ TEST_F(ReplayToolTest, LoneCrLineEndsScoreTheSame) {
             log + ":16: bad time '12:40' (want hhmm) (line skipped)\n");
 }
 
+// The QSO lines' calls are read in capitals; the own call from the header is too, so a header in
+// small letters scores as the same log.
+TEST_F(ReplayToolTest, OwnCallFromHeaderInSmallLettersScoresTheSame) {
+  std::string text = File(Data("small.log"));
+  const std::size_t at = text.find("CALLSIGN: DL1AAA");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 16, "CALLSIGN: dl1aaa");
+  const std::string log = dir_ + "/small-letters.log";
+  std::ofstream(log, std::ios::binary) << text;
+  ASSERT_EQ(Run(log), 0) << err_;
+  EXPECT_EQ(out_, File(Data("small-report.txt")));
+}
+
 struct OddFileCase {
   const char* name;
   std::string bytes;
