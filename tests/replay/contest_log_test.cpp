@@ -52,6 +52,20 @@ TEST(CabrilloTest, ReadsHeaderAndQsoLines) {
                                   "8|DL1AAA|UA9ABC|80m|3580|RTTY|2020-3-14 23:59:0|599|0002|599|120|"}));
 }
 
+// Old Macintosh programs end lines with a lone CR; mixed ends count each line once.
+TEST(CabrilloTest, LoneCrLineEnds) {
+  const ContestLog log = ParseCabrillo(
+      "START-OF-LOG: 3.0\rCALLSIGN: DL1AAA\r\r"
+      "QSO: 14085 RY 2020-03-14 1200 DL1AAA 599 001 K1ABC 599 012\r\n"
+      "QSO: 14085 RY 2020-03-14 12:01 DL1AAA 599 002 K2ABC 599 013\r"
+      "QSO: 7040 RY 2020-03-14 1202 DL1AAA 599 003 OK1AB 599 014\n"
+      "END-OF-LOG:\r");
+  EXPECT_EQ(log.Header("CALLSIGN"), "DL1AAA");
+  EXPECT_EQ(Problems(log), Lines{"5: bad time '12:01' (want hhmm)"});
+  EXPECT_EQ(Describe(log), (Lines{"4|DL1AAA|K1ABC|20m|14085|RTTY|2020-3-14 12:0:0|599|001|599|012|",
+                                  "6|DL1AAA|OK1AB|40m|7040|RTTY|2020-3-14 12:2:0|599|003|599|014|"}));
+}
+
 TEST(CabrilloTest, Version2CategorySplitsIntoOperatorBandAndPower) {
   const ContestLog log = ParseCabrillo("START-OF-LOG: 2.0\nCATEGORY: SINGLE-OP ALL LOW\n");
   EXPECT_EQ(log.Header("CATEGORY-OPERATOR"), "SINGLE-OP");
@@ -141,6 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "call, RST, call, RST"},
         MalformedCase{"BadFrequency", "QSO: abc RY 2020-03-14 1200 DL1AAA 599 1 K1ABC 599 2",
                       "2: bad frequency 'abc' (want kHz or a band)"},
+        MalformedCase{"FrequencyInHertz",
+                      "QSO: 14085000 RY 2020-03-14 1200 DL1AAA 599 1 K1ABC 599 2",
+                      "2: frequency '14085000' too large (want kHz)"},
         MalformedCase{"BadDate", "QSO: 14085 RY 2020-02-30 1200 DL1AAA 599 1 K1ABC 599 2",
                       "2: bad date '2020-02-30' (want yyyy-mm-dd)"},
         MalformedCase{"AdifStyleDate", "QSO: 14085 RY 20200314 1200 DL1AAA 599 1 K1ABC 599 2",
@@ -173,22 +190,32 @@ TEST(AdifTest, ReadsRecordsWithEitherCaseAndHeader) {
       "<CALL:5>K1ABC <QSO_DATE:8>20200314 <TIME_ON:6>120059 <FREQ:6>14.085 <MODE:4>RTTY\n"
       "<RST_SENT:3>599 <RST_RCVD:3>599 <STX:1>1 <SRX:2>12 <STATION_CALLSIGN:6>DL1AAA <EOR>\n"
       "<call:6>ja1xyz <qso_date:8:d>20200314 <time_on:4>1205 <band:3>20M <mode:2>RY\n"
-      "<stx_string:3>002 <srx_string:3>033 <cont:2>as <operator:6>DL2BBB <eor>\n"
+      "<stx:0><stx_string:3>002 <srx_string:3>033 <cont:2>as <operator:6>DL2BBB <eor>\n"
       "<CALL:5>DL2BB <QSO_DATE:8>20200314 <TIME_ON:4>1210 <FREQ:6>10.120 <MODE:3>FSK\n"
       "<SUBMODE:4>RTTY <CONT:2>XX <EOR>\n"
       "<CALL:5>OK1AB <QSO_DATE:8>20200314 <TIME_ON:4>1215 <BAND:3>40m <MODE:2>CW <EOR>\n");
   EXPECT_EQ(Problems(log), Lines{});
   EXPECT_EQ(Describe(log), (Lines{"4|DL1AAA|K1ABC|20m|14085|RTTY|2020-3-14 12:0:59|599|1|599|12|",
-                                  "6|DL2BBB|JA1XYZ|20m|0|RTTY|2020-3-14 12:5:0||002||033|AS",
+                                  "6|DL2BBB|JA1XYZ|20m|14000|RTTY|2020-3-14 12:5:0||002||033|AS",
                                   "8||DL2BB|10120|10120|RTTY|2020-3-14 12:10:0|||||",
-                                  "10||OK1AB|40m|0|CW|2020-3-14 12:15:0|||||"}));
+                                  "10||OK1AB|40m|7000|CW|2020-3-14 12:15:0|||||"}));
 }
 
 TEST(AdifTest, FileWithoutHeaderStartsWithATag) {
   const ContestLog log = ParseAdif(
       "<CALL:5>K1ABC<QSO_DATE:8>20200314<TIME_ON:4>1200<BAND:3>20m<MODE:4>RTTY<EOR>");
   EXPECT_EQ(Problems(log), Lines{});
-  EXPECT_EQ(Describe(log), Lines{"1||K1ABC|20m|0|RTTY|2020-3-14 12:0:0|||||"});
+  EXPECT_EQ(Describe(log), Lines{"1||K1ABC|20m|14000|RTTY|2020-3-14 12:0:0|||||"});
+}
+
+// A header may start with a tag; its fields belong to no record. Lines end in a lone CR here.
+TEST(AdifTest, HeaderStartingWithATagIsNoRecord) {
+  const ContestLog log = ParseAdif(
+      "<ADIF_VER:5>3.1.4\r<PROGRAMID:4>test\r<EOH>\r"
+      "<CALL:5>K1ABC <QSO_DATE:8>20200314 <TIME_ON:4>1200 <BAND:3>20m <MODE:4>RTTY <EOR>\r"
+      "<CALL:5>OK1AB <QSO_DATE:8>20200399 <TIME_ON:4>1200 <BAND:3>40m <EOR>\r");
+  EXPECT_EQ(Problems(log), Lines{"5: OK1AB: bad or missing QSO_DATE '20200399' (want yyyymmdd)"});
+  EXPECT_EQ(Describe(log), Lines{"4||K1ABC|20m|14000|RTTY|2020-3-14 12:0:0|||||"});
 }
 
 TEST(AdifTest, DataCountsBytesSoItMayHoldTagCharacters) {
@@ -267,7 +294,12 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"AdifWithHeader", "exported\n<eoh>\n", LogFormat::kAdif},
         FormatCase{"AdifWithoutHeader", "  <CALL:5>K1ABC<EOR>", LogFormat::kAdif},
         FormatCase{"Session", "reset call=DL1AAA\nadd call=K1ABC\nresults\n", LogFormat::kSession},
-        FormatCase{"Empty", "", LogFormat::kSession}),
+        FormatCase{"Empty", "", LogFormat::kSession},
+        FormatCase{"ControlCharacters", "START-OF-LOG:\x01\x02\x03\x04", LogFormat::kNotText},
+        FormatCase{"OneStrayControlCharacter", "START-OF-LOG: 3.0\r\nEND-OF-LOG:\r\n\x1a",
+                   LogFormat::kCabrillo},
+        FormatCase{"LettersAbove127", "START-OF-LOG: 3.0\nNAME: J\xfcrgen M\xfcller\n",
+                   LogFormat::kCabrillo}),
     [](const testing::TestParamInfo<FormatCase>& row) { return row.param.name; });
 
 TEST(ReadLogFileTest, MissingFileAndFolderAreRefused) {
@@ -276,6 +308,12 @@ TEST(ReadLogFileTest, MissingFileAndFolderAreRefused) {
   EXPECT_EQ(error, "cannot read /nonexistent/x.log: No such file or directory");
   EXPECT_FALSE(ReadLogFile("/tmp", &text, &error));
   EXPECT_EQ(error, "cannot read /tmp: it is a folder");
+}
+
+TEST(ReadLogFileTest, EndlessDeviceIsRefused) {
+  std::string text, error;
+  EXPECT_FALSE(ReadLogFile("/dev/zero", &text, &error, 100000));
+  EXPECT_EQ(error, "cannot read /dev/zero: more than 100000 bytes, far more than any log");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "tools/replay/contest_log.h"
 
@@ -208,6 +209,31 @@ TEST_F(ReplayToolTest, OptionsGiveOwnCallAndPeriod) {
   EXPECT_TRUE(std::filesystem::exists(dir_ + "/work/BadQSO_StatsKRVN_15_03_2020.txt"));
 }
 
+TEST_F(ReplayToolTest, RelativeWorkFolderIsNamedInFull) {
+  const std::string command = "cd " + dir_ + " && " KORVANE_BINARY_DIR "/bin/korvane-replay --cty " +
+                              Data("cty-excerpt.dat") + " --out rel " + Data("small.log") +
+                              " >/dev/null 2>" + dir_ + "/stderr";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  Read(dir_ + "/stderr", &err_);
+  const std::string said = "korvane-replay: files in ";
+  ASSERT_NE(err_.rfind(said), std::string::npos) << err_;
+  EXPECT_EQ(err_.substr(err_.rfind(said)), said + dir_ + "/rel\n");
+  EXPECT_TRUE(std::filesystem::exists(dir_ + "/rel/BadQSO_StatsKRVN_14_03_2020.txt"));
+}
+
+TEST_F(ReplayToolTest, ReportThatCannotBeWrittenIsAnError) {
+  const std::string command = std::string(KORVANE_BINARY_DIR "/bin/korvane-replay --cty ") +
+                              Data("cty-excerpt.dat") + " --out " + dir_ + "/work " +
+                              Data("small.log") + " >/dev/full 2>" + dir_ + "/stderr";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  Read(dir_ + "/stderr", &err_);
+  EXPECT_NE(err_.find("korvane-replay: cannot write the report to standard output\n"),
+            std::string::npos)
+      << err_;
+}
+
 TEST_F(ReplayToolTest, UnreadableLogIsAnError) {
   EXPECT_EQ(Run(dir_ + "/missing.log"), 1);
   EXPECT_EQ(out_, "");
@@ -232,6 +258,95 @@ TEST_F(ReplayToolTest, LogWithoutOwnCallAsksForIt) {
   EXPECT_EQ(Run(log), 1);
   EXPECT_EQ(err_, "korvane-replay: " + log + ": the log names no own call sign; give --call CALL\n");
 }
+
+TEST_F(ReplayToolTest, LoneCrLineEndsScoreTheSame) {
+  std::string text = File(Data("small.log"));
+  std::string crOnly;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+      crOnly += text[i] == '\n' ? '\r' : text[i];
+    }
+  }
+  const std::string log = dir_ + "/cr.log";
+  std::ofstream(log, std::ios::binary) << crOnly;
+  ASSERT_EQ(Run(log), 0) << err_;
+  EXPECT_EQ(out_, File(Data("small-report.txt")));
+  EXPECT_EQ(err_.substr(0, err_.find("korvane-replay")),
+            log + ":16: bad time '12:40' (want hhmm) (line skipped)\n");
+}
+
+// The QSO lines' calls are read in capitals; the own call from the header is too, so a header in
+// small letters scores as the same log.
+TEST_F(ReplayToolTest, OwnCallFromHeaderInSmallLettersScoresTheSame) {
+  std::string text = File(Data("small.log"));
+  const std::size_t at = text.find("CALLSIGN: DL1AAA");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 16, "CALLSIGN: dl1aaa");
+  const std::string log = dir_ + "/small-letters.log";
+  std::ofstream(log, std::ios::binary) << text;
+  ASSERT_EQ(Run(log), 0) << err_;
+  EXPECT_EQ(out_, File(Data("small-report.txt")));
+}
+
+struct OddFileCase {
+  const char* name;
+  std::string bytes;
+  const char* args;
+  int exitCode;
+  std::string err;  // "@" stands for the file's path, "%" for the work folder
+};
+void PrintTo(const OddFileCase& row, std::ostream* out) { *out << row.name; }
+
+class OddFileTest : public ReplayToolTest, public testing::WithParamInterface<OddFileCase> {};
+
+TEST_P(OddFileTest, ClearErrorOrReport) {
+  const std::string log = dir_ + "/odd.log";
+  std::ofstream(log, std::ios::binary) << GetParam().bytes;
+  EXPECT_EQ(Run(std::string(GetParam().args) + log), GetParam().exitCode);
+  std::string want;
+  for (const char c : GetParam().err) {
+    want += c == '@' ? log : c == '%' ? dir_ + "/work" : std::string(1, c);
+  }
+  EXPECT_EQ(err_, want);
+}
+
+const char kBinary[] = "\x7f" "ELF\x02\x01\x01\0\0\0<CALL:5>K1ABC<EOR>";
+// The fixture always names a country file, which a session file has no use for.
+const std::string kSessionWithCty =
+    "korvane-replay: @ is a session file: the log options do not apply to it\n";
+const char kHeaderOnly[] = "START-OF-LOG: 3.0\r\nCALLSIGN: DL1AAA\r\nEND-OF-LOG:\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OddFileTest,
+    testing::Values(
+        OddFileCase{"Empty", "", "", 1, "korvane-replay: @ is empty: nothing to score\n"},
+        OddFileCase{"BlankLinesOnly", "\r\n  \r\n\t\n", "", 1,
+                    "korvane-replay: @ is empty: nothing to score\n"},
+        OddFileCase{"Binary", std::string(kBinary, sizeof kBinary - 1), "", 1,
+                    "korvane-replay: @ is no text file (binary bytes): neither a Cabrillo or ADIF "
+                    "log nor a session file\n"},
+        OddFileCase{"NoLineReadable", std::string(5000, 'x'), "", 1,
+                    (kSessionWithCty + "@:1: unknown verb " + std::string(187, 'x') +
+                     "... (line skipped)\nkorvane-replay: @: no line could be read: neither a "
+                     "Cabrillo or ADIF log nor a session file\n")},
+        OddFileCase{"SessionWithLoneCrLineEnds",
+                    "reset call=DL1AAA prefix=DL cont=EU start=2020-03-14 end=2020-03-15\r"
+                    "results\r",
+                    "--report-only ", 0,
+                    kSessionWithCty + "korvane-replay: 2 lines, 0 skipped; files in %\n"},
+        OddFileCase{"AdifWithByteOrderMark",
+                    "\xEF\xBB\xBF<CALL:5>K1ABC<QSO_DATE:8>20200314<TIME_ON:4>1200<BAND:3>20m"
+                    "<MODE:4>RTTY<STX:1>1<SRX:1>2<EOR>\r\n",
+                    "--call DL1AAA ", 0,
+                    "korvane-replay: @: 1 QSOs read, 1 stored, 0 rejected; skipped 0 X-QSO and 0 "
+                    "malformed\nkorvane-replay: files in %\n"},
+        OddFileCase{"HeaderOnly", kHeaderOnly, "", 1,
+                    "korvane-replay: @: the log has no QSO lines; nothing to score (give --start "
+                    "and --end to score an empty log)\n"},
+        OddFileCase{"HeaderOnlyWithPeriod", kHeaderOnly, "--start 2020-03-14 --end 2020-03-15 ", 0,
+                    "korvane-replay: @: 0 QSOs read, 0 stored, 0 rejected; skipped 0 X-QSO and 0 "
+                    "malformed\nkorvane-replay: files in %\n"}),
+    [](const testing::TestParamInfo<OddFileCase>& row) { return row.param.name; });
 
 TEST_F(ReplayToolTest, MissingCountryFileIsAnError) {
   EXPECT_EQ(Run("--cty " + dir_ + "/none.dat " + Data("small.log")), 1);

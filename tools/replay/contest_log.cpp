@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace korvane::replay {
 namespace {
@@ -116,17 +117,6 @@ std::string ModeName(const std::string& mode) {
   return upper == "RY" ? "RTTY" : upper;
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 // The QSO line after "QSO:": freq mode date time call rst [exch...] call rst [exch...] [t].
 bool ParseCabrilloQso(const std::string& rest, LogQso* qso, std::string* error) {
   const std::vector<std::string> w = Words(rest);
@@ -137,7 +127,10 @@ bool ParseCabrilloQso(const std::string& rest, LogQso* qso, std::string* error) 
   }
   const std::string& freq = w[0];
   if (AllDigits(freq) && freq.size() >= 4) {
-    ParseKHz(freq, 0, &qso->freqKHz);
+    if (!ParseKHz(freq, 0, &qso->freqKHz)) {
+      *error = "frequency '" + freq + "' too large (want kHz)";
+      return false;
+    }
   } else if (freq.find('.') != std::string::npos && ParseKHz(freq, 0, &qso->freqKHz) &&
              qso->freqKHz >= 1000) {
     // A fraction of a kHz is dropped.
@@ -191,10 +184,21 @@ bool ParseCabrilloQso(const std::string& rest, LogQso* qso, std::string* error) 
 
 std::size_t LineOf(const std::string& text, std::size_t pos, std::size_t* from, int* line) {
   for (; *from < pos && *from < text.size(); ++*from) {
-    if (text[*from] == '\n') ++*line;
+    const char c = text[*from];
+    if (c == '\n' || (c == '\r' && (*from + 1 >= text.size() || text[*from + 1] != '\n'))) {
+      ++*line;
+    }
   }
   return static_cast<std::size_t>(*line);
 }
+
+struct BandRange {
+  unsigned low, high;
+  const char* band;
+};
+const BandRange kBandRanges[] = {{1800, 2000, "160m"},  {3500, 4000, "80m"},
+                                 {7000, 7300, "40m"},   {14000, 14350, "20m"},
+                                 {21000, 21450, "15m"}, {28000, 29700, "10m"}};
 
 bool ValidContinent(const std::string& text) {
   static const char* const kContinents[] = {"AF", "AN", "AS", "EU", "NA", "OC", "SA"};
@@ -242,12 +246,19 @@ bool BuildAdifQso(const std::map<std::string, std::string>& fields, LogQso* qso,
     *error = qso->call + ": neither BAND nor FREQ";
     return false;
   }
+  if (freq.empty()) {
+    // A host always knows the frequency, and a Cabrillo QSO line needs one: a record with only a
+    // contest band is taken as worked at the band's lower edge.
+    for (const BandRange& range : kBandRanges) {
+      if (qso->band == range.band) qso->freqKHz = range.low;
+    }
+  }
   const std::string mode = Upper(get("MODE"));
   qso->mode = mode == "RY" || mode == "RTTY" || Upper(get("SUBMODE")) == "RTTY" ? "RTTY" : mode;
   qso->rstSent = get("RST_SENT");
   qso->rstRcvd = get("RST_RCVD");
-  qso->nrSent = fields.count("STX") != 0 ? get("STX") : get("STX_STRING");
-  qso->nrRcvd = fields.count("SRX") != 0 ? get("SRX") : get("SRX_STRING");
+  qso->nrSent = !get("STX").empty() ? get("STX") : get("STX_STRING");
+  qso->nrRcvd = !get("SRX").empty() ? get("SRX") : get("SRX_STRING");
   qso->ownCall = Upper(get("STATION_CALLSIGN"));
   if (qso->ownCall.empty()) qso->ownCall = Upper(get("OPERATOR"));
   const std::string continent = Upper(get("CONT"));
@@ -269,6 +280,15 @@ std::string ContestLog::Header(const std::string& tag) const {
 }
 
 LogFormat DetectLogFormat(const std::string& text) {
+  // Logs are 8-bit text: letters above 127 are fine, control characters other than the white
+  // space ones are not, apart from a stray one (a Ctrl-Z at the end of old DOS files).
+  std::size_t controls = 0;
+  for (const char c : text) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u == 0) return LogFormat::kNotText;
+    if ((u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f') || u == 0x7F) ++controls;
+  }
+  if (controls > 1 && controls * 100 > text.size()) return LogFormat::kNotText;
   const std::string start = Trim(text.substr(0, 4096));
   if (StartsWithNoCase(start, "START-OF-LOG:")) return LogFormat::kCabrillo;
   const std::string lower = Lower(text);
@@ -283,14 +303,7 @@ LogFormat DetectLogFormat(const std::string& text) {
 }
 
 std::string BandOfKHz(unsigned kHz) {
-  struct Range {
-    unsigned low, high;
-    const char* band;
-  };
-  static const Range kBands[] = {{1800, 2000, "160m"},   {3500, 4000, "80m"},
-                                 {7000, 7300, "40m"},    {14000, 14350, "20m"},
-                                 {21000, 21450, "15m"},  {28000, 29700, "10m"}};
-  for (const Range& range : kBands) {
+  for (const BandRange& range : kBandRanges) {
     if (kHz >= range.low && kHz <= range.high) return range.band;
   }
   return "";
@@ -390,7 +403,12 @@ ContestLog ParseAdif(const std::string& text) {
         fields.clear();
         recordLine = 0;
         broken = false;
-      } else if (name != "EOH") {
+      } else if (name == "EOH") {
+        // A header that starts with a tag (<ADIF_VER:5>3.1.4<EOH>): its fields are no record's.
+        fields.clear();
+        recordLine = 0;
+        broken = false;
+      } else {
         log.problems.push_back({tagLine, "tag <" + tag + "> without a length"});
       }
       continue;
@@ -419,7 +437,8 @@ ContestLog ParseAdif(const std::string& text) {
   return log;
 }
 
-bool ReadLogFile(const std::string& path, std::string* text, std::string* error) {
+bool ReadLogFile(const std::string& path, std::string* text, std::string* error,
+                 std::size_t limit) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
     *error = "cannot read " + path + ": it is a folder";
@@ -430,13 +449,21 @@ bool ReadLogFile(const std::string& path, std::string* text, std::string* error)
     *error = "cannot read " + path + ": " + std::strerror(errno);
     return false;
   }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
+  std::string bytes;
+  char buffer[65536];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > limit) {
+      *error = "cannot read " + path + ": more than " + std::to_string(limit) +
+               " bytes, far more than any log";
+      return false;
+    }
+  }
   if (in.bad()) {
     *error = "cannot read " + path + ": read error";
     return false;
   }
-  *text = bytes.str();
+  *text = std::move(bytes);
   return true;
 }
 

@@ -33,14 +33,12 @@ bool IsNoEntitySuffix(const std::string& part) { return part == "MM" || part == 
 bool CountryFile::Parse(const std::string& text, bool withStarred, std::string* error) {
   prefixes_.clear();
   exact_.clear();
-  std::istringstream in(text);
-  std::string line;
   int number = 0;
   bool open = false;  // inside an entity's prefix list
   bool keep = false;
   int entities = 0;
   CountryEntry entity;
-  while (std::getline(in, line)) {
+  for (const std::string& line : SplitLines(text)) {
     ++number;
     if (Trim(line).empty()) continue;
     const bool header = line[0] != ' ' && line[0] != '\t';

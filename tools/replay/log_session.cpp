@@ -196,8 +196,16 @@ LogRunResult RunLogSession(const HostLibrary& library, const ContestLog& log,
     return result;
   }
 
+  if (log.qsos.empty() && (options.start.empty() || options.end.empty())) {
+    err << "korvane-replay: " << path << ": the log has no QSO lines; nothing to score (give "
+        << "--start and --end to score an empty log)\n";
+    result.exitCode = 1;
+    return result;
+  }
+
   std::string ownCall = options.ownCall;
-  if (ownCall.empty()) ownCall = log.Header("CALLSIGN");
+  // Calls are compared letter case included; the QSO lines' calls are read in capitals too.
+  if (ownCall.empty()) ownCall = Upper(log.Header("CALLSIGN"));
   for (std::size_t k = 0; ownCall.empty() && k < log.qsos.size(); ++k) ownCall = log.qsos[k].ownCall;
   if (ownCall.empty()) {
     err << "korvane-replay: " << path << ": the log names no own call sign; give --call CALL\n";
@@ -293,6 +301,10 @@ LogRunResult RunLogSession(const HostLibrary& library, const ContestLog& log,
   result.report = report != nullptr ? report : "";
   if (options.htmlPath.empty()) {
     out << result.report << std::flush;
+    if (!out) {
+      err << "korvane-replay: cannot write the report to standard output\n";
+      result.exitCode = 1;
+    }
   } else if (!WriteWholeFile(options.htmlPath, result.report)) {
     err << "korvane-replay: cannot write the HTML report to " << options.htmlPath << "\n";
     result.exitCode = 1;

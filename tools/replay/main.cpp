@@ -9,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "tools/replay/log_session.h"
 #include "tools/replay/session.h"
 #include "tools/replay/session_runner.h"
+#include "tools/replay/text_util.h"
 
 namespace {
 
@@ -91,7 +91,19 @@ int main(int argc, char** argv) {
     std::cerr << "korvane-replay: " << readError << "\n";
     return 1;
   }
+  // Windows programs often start a UTF-8 text with a byte-order mark; it is no part of the log.
+  if (content.rfind("\xEF\xBB\xBF", 0) == 0) content.erase(0, 3);
+  if (content.find_first_not_of(" \t\r\n") == std::string::npos) {
+    std::cerr << "korvane-replay: " << sessionPath << " is empty: nothing to score\n";
+    return 1;
+  }
   const LogFormat format = DetectLogFormat(content);
+  if (format == LogFormat::kNotText) {
+    std::cerr << "korvane-replay: " << sessionPath
+              << " is no text file (binary bytes): neither a Cabrillo or ADIF log nor a session "
+                 "file\n";
+    return 1;
+  }
   if (format == LogFormat::kSession && logOptions.given) {
     std::cerr << "korvane-replay: " << sessionPath
               << " is a session file: the log options do not apply to it\n";
@@ -113,7 +125,8 @@ int main(int argc, char** argv) {
       options.library.empty() ? ProgramFolder() + "libStats.so" : Absolute(options.library);
 
   // The plug-in names its files relative to the current directory, the host's folder.
-  std::string workDir = options.outDir;
+  // Absolute before the change into it, so the messages name the folder the files are in.
+  std::string workDir = options.outDir.empty() ? "" : Absolute(options.outDir);
   if (workDir.empty()) {
     char pattern[] = "/tmp/korvane-replay-XXXXXX";
     if (mkdtemp(pattern) == nullptr) {
@@ -125,7 +138,8 @@ int main(int argc, char** argv) {
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(workDir) / "Plugins", error);
   if (error || chdir(workDir.c_str()) != 0) {
-    std::cerr << "korvane-replay: cannot work in " << workDir << ": " << error.message() << "\n";
+    std::cerr << "korvane-replay: cannot work in " << workDir << ": "
+              << (error ? error.message() : std::strerror(errno)) << "\n";
     return 1;
   }
 
@@ -146,27 +160,40 @@ int main(int argc, char** argv) {
         run.report.back() != '\n') {
       std::cout << "\n";
     }
-    if (run.exitCode == 0) std::cerr << "korvane-replay: files in " << Absolute(workDir) << "\n";
+    if (run.exitCode == 0) std::cerr << "korvane-replay: files in " << workDir << "\n";
     return run.exitCode;
   }
 
-  std::istringstream session(content);
   SessionRunner runner(library, std::cout);
   runner.SetReportsOnly(options.reportsOnly);
-  std::string text;
   int number = 0;
   int bad = 0;
-  while (std::getline(session, text)) {
+  int done = 0;
+  for (const std::string& text : SplitLines(content)) {
     ++number;
     SessionLine line;
     std::string why;
-    if (!ParseSessionLine(text, number, &line, &why) || !runner.Run(line, &why)) {
+    if (ParseSessionLine(text, number, &line, &why) && runner.Run(line, &why)) {
+      if (!line.verb.empty()) ++done;
+    } else {
+      // A message may quote the line; a line of megabytes is no reason to flood the terminal.
+      constexpr std::size_t kLongestMessage = 200;
+      if (why.size() > kLongestMessage) why = why.substr(0, kLongestMessage) + "...";
       std::cerr << sessionPath << ":" << number << ": " << why << " (line skipped)\n";
       ++bad;
     }
   }
   std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "korvane-replay: cannot write to standard output\n";
+    return 1;
+  }
+  if (done == 0 && bad > 0) {
+    std::cerr << "korvane-replay: " << sessionPath << ": no line could be read: neither a "
+              << "Cabrillo or ADIF log nor a session file\n";
+    return 1;
+  }
   std::cerr << "korvane-replay: " << number << " lines, " << bad << " skipped; files in "
-            << Absolute(workDir) << "\n";
+            << workDir << "\n";
   return 0;
 }
