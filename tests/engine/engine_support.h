@@ -94,7 +94,9 @@ struct Qso {
   std::string continent;
   std::string band = "20m";
 
-  QsoArgs Args() const {
+  // The arguments point into this record, so a temporary record gives none.
+  QsoArgs Args() const&& = delete;
+  QsoArgs Args() const& {
     QsoArgs a;
     a.ownCall = ownCall.c_str();
     a.call = call.c_str();

@@ -248,7 +248,8 @@ TEST_F(RemoveTest, CallWithLineBreakMatchesItsJournalLine) {
 }
 
 TEST_F(RemoveTest, NullCallKeepsEveryLine) {
-  QsoArgs args = Station("DL1AB", "20m", "DL", "EU", At(2020, 3, 14, 14, 12)).Args();
+  const Qso q = Station("DL1AB", "20m", "DL", "EU", At(2020, 3, 14, 14, 12));
+  QsoArgs args = q.Args();
   args.call = nullptr;
   EXPECT_EQ(contest->RemoveData(args), 1);
   EXPECT_EQ(contest->Tables().qsoLog.size(), 2u);
