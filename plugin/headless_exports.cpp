@@ -48,11 +48,14 @@ __attribute__((visibility("default"))) int KorvaneDisplayStop(void) {
 __attribute__((visibility("default"))) void KorvaneDisplaySetHost(int present, int failing,
                                                                  const char* call,
                                                                  double frequencyHz) {
-  korvane::ScriptedHostLink& host = Get().display.Host();
-  host.present = present != 0;
-  host.failing = failing != 0;
-  if (call != nullptr) host.call = call;
-  host.frequencyHz = frequencyHz;
+  try {
+    korvane::ScriptedHostLink& host = Get().display.Host();
+    host.present = present != 0;
+    host.failing = failing != 0;
+    if (call != nullptr) host.call = call;
+    host.frequencyHz = frequencyHz;
+  } catch (...) {
+  }
 }
 
 __attribute__((visibility("default"))) int KorvaneDisplayClick(int box) {
@@ -72,24 +75,32 @@ __attribute__((visibility("default"))) int KorvaneDisplayClick(int box) {
 }
 
 __attribute__((visibility("default"))) int KorvaneDisplayUserClose(int box) {
-  korvane::SetupController* setup = Get().display.Setup();
-  if (setup == nullptr) return 0;
-  korvane::DisplayWindow* window = nullptr;
-  switch (box) {
-    case KORVANE_BOX_DXCC: window = setup->Grid(); break;
-    case KORVANE_BOX_EXT_DXCC: window = setup->Checklists(); break;
-    case KORVANE_BOX_CALL_AREA: window = setup->CallArea(); break;
-    default: break;
+  try {
+    korvane::SetupController* setup = Get().display.Setup();
+    if (setup == nullptr) return 0;
+    korvane::DisplayWindow* window = nullptr;
+    switch (box) {
+      case KORVANE_BOX_DXCC: window = setup->Grid(); break;
+      case KORVANE_BOX_EXT_DXCC: window = setup->Checklists(); break;
+      case KORVANE_BOX_CALL_AREA: window = setup->CallArea(); break;
+      default: break;
+    }
+    if (window == nullptr || !window->IsVisible()) return 0;
+    window->Close();
+    return 1;
+  } catch (...) {
+    return 0;
   }
-  if (window == nullptr || !window->IsVisible()) return 0;
-  window->Close();
-  return 1;
 }
 
 __attribute__((visibility("default"))) int KorvaneDisplayRequestRefresh(void) {
-  if (!Get().display.Running()) return -1;
-  korvane::Plugin().display().ArmAndPostRefresh();
-  return 0;
+  try {
+    if (!Get().display.Running()) return -1;
+    korvane::Plugin().display().ArmAndPostRefresh();
+    return 0;
+  } catch (...) {
+    return -1;
+  }
 }
 
 __attribute__((visibility("default"))) int KorvaneDisplayPump(void) {
