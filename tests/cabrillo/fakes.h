@@ -9,26 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "../support/platform_fakes.h"
 #include "cabrillo/cabrillo_form.h"
 #include "platform/platform.h"
 
 namespace korvane::testing {
-
-// An INI section in memory that records each read and write in order.
-class FakeSettings : public Settings {
- public:
-  std::string Read(const std::string& key, const std::string& fallback) override {
-    calls.push_back("read " + key);
-    const auto it = values.find(key);
-    return it != values.end() ? it->second : fallback;
-  }
-  void Write(const std::string& key, const std::string& value) override {
-    calls.push_back("write " + key + "=" + value);
-    values[key] = value;
-  }
-  std::map<std::string, std::string> values;
-  std::vector<std::string> calls;
-};
 
 // Shows what it was given and confirms with `typed` applied, or cancels.
 class FakeForm : public CabrilloForm {
@@ -43,16 +28,6 @@ class FakeForm : public CabrilloForm {
   bool cancel = false;
   std::vector<std::pair<std::string CabrilloFormFields::*, std::string>> typed;
   std::vector<CabrilloFormFields> shown;
-};
-
-class FakeFileSearch : public FileSearch {
- public:
-  std::vector<std::string> Find(const std::string& mask) override {
-    masks.push_back(mask);
-    return names;
-  }
-  std::vector<std::string> names;
-  std::vector<std::string> masks;
 };
 
 class FakeProgramVersion : public ProgramVersion {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../support/files.h"
+#include "../support/platform_fakes.h"
 #include "display/display_state.h"
 #include "engine/contest.h"
 #include "engine/ole_date.h"
@@ -20,30 +21,6 @@ namespace korvane::testing {
 inline OleDate At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
   return OleDate{MakeOleDate(year, month, day, hour, minute, second), DateStatus::kValid};
 }
-
-class FakeSettings : public Settings {
- public:
-  std::string Read(const std::string& key, const std::string& fallback) override {
-    const auto it = values.find(key);
-    return it != values.end() ? it->second : fallback;
-  }
-  void Write(const std::string& key, const std::string& value) override {
-    values[key] = value;
-    writes.push_back(key + "=" + value);
-  }
-  std::map<std::string, std::string> values;
-  std::vector<std::string> writes;
-};
-
-class FakeFileSearch : public FileSearch {
- public:
-  std::vector<std::string> Find(const std::string& mask) override {
-    masks.push_back(mask);
-    return names;
-  }
-  std::vector<std::string> names;
-  std::vector<std::string> masks;
-};
 
 class FakeDisplayThread : public DisplayThread {
  public:
