@@ -13,7 +13,7 @@ bool CabrilloFileExporter::OpenForm(const std::string& ownCall) {
   return OpenCabrilloForm(data_, ownCall, *services_.settings, *services_.form) == 1;
 }
 
-std::string CabrilloFileExporter::WriteLog(const std::vector<CInfo>& log, int claimedScore) {
+std::string CabrilloFileExporter::ExportLog(const std::vector<CInfo>& log, int claimedScore) {
   data_.m_qsoLines.clear();
   for (const CInfo& qso : log) {
     const char* mode = qso.m_mode == "RTTY" ? "RY" : "??";

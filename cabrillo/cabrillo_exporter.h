@@ -29,7 +29,7 @@ class CabrilloFileExporter : public CabrilloExporter {
 
   bool OpenForm(const std::string& ownCall) override;
   // Collects the QSO lines of the whole log afresh, so each results call writes every QSO once.
-  std::string WriteLog(const std::vector<CInfo>& log, int claimedScore) override;
+  std::string ExportLog(const std::vector<CInfo>& log, int claimedScore) override;
 
   const CCabrilloData& Data() const { return data_; }
 

@@ -317,7 +317,7 @@ const char* Contest::GetResult(int* hostInt, std::optional<std::string>* exportM
     services_.settings->Write("Claimed", Format("%li", static_cast<long>(tally.score)));
   }
   if (tables_.cabrilloExport != 0 && services_.cabrillo != nullptr) {
-    std::string message = services_.cabrillo->WriteLog(tables_.qsoLog, tables_.claimedScore);
+    std::string message = services_.cabrillo->ExportLog(tables_.qsoLog, tables_.claimedScore);
     if (exportMessage != nullptr) *exportMessage = std::move(message);
   }
   if (hostInt != nullptr) *hostInt = -1;

@@ -56,7 +56,7 @@ class CabrilloExporter {
   // Runs the header form for a session started for an export; false when the user cancelled.
   virtual bool OpenForm(const std::string& ownCall) = 0;
   // Writes the Cabrillo file from the whole log; returns the message shown to the user.
-  virtual std::string WriteLog(const std::vector<CInfo>& log, int claimedScore) = 0;
+  virtual std::string ExportLog(const std::vector<CInfo>& log, int claimedScore) = 0;
 };
 
 struct ContestServices {

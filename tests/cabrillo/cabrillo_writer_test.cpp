@@ -226,8 +226,8 @@ TEST(CabrilloFileExporter, EveryResultsCallWritesEachQsoOnce) {
   const std::vector<CInfo> log = {Qso("K1ABC", 14085, "RTTY", "001", "012"),
                                   Qso("K1ABC", 14085, "RTTY", "002", "013"),
                                   Qso("UA9AA", 7045, "rtty", "003", "044")};
-  EXPECT_EQ(exporter.WriteLog(log, 10), "File produced: DL1AAA.log");
-  EXPECT_EQ(exporter.WriteLog(log, 20), "File produced: DL1AAA.log");
+  EXPECT_EQ(exporter.ExportLog(log, 10), "File produced: DL1AAA.log");
+  EXPECT_EQ(exporter.ExportLog(log, 20), "File produced: DL1AAA.log");
   const std::string file = Slurp(dir.path() + "DL1AAA.log");
   const std::string qsos =
       "QSO: 14085 RY 2020-03-14 1205 DL1AAA        599 001    K1ABC         599 012\r\n"

@@ -42,7 +42,7 @@ class FakeCabrillo : public CabrilloExporter {
     if (settings != nullptr) startWhenFormOpened = settings->Read("Start", "<none>");
     return confirm;
   }
-  std::string WriteLog(const std::vector<CInfo>& log, int claimedScore) override {
+  std::string ExportLog(const std::vector<CInfo>& log, int claimedScore) override {
     loggedQsos = log.size();
     claimed = claimedScore;
     return "written";
